@@ -1,0 +1,47 @@
+# Windows (mingw-w64): Tollandra.exe, the end-to-end driver and the small
+# helper the scripts use to wait for windows.
+enable_language(RC)
+
+# Static runtime so no libstdc++ or winpthread DLL travels with the program; no
+# link timestamp so two builds of one commit are byte-identical.
+set(WIN_LINK_OPTIONS -static -s -Wl,--no-insert-timestamp)
+set(WIN_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/*/*_window.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/mainwindow/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
+
+set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/resources/tollandra.rc)
+set(RESOURCE_SOURCES)
+if(EXISTS ${RESOURCE_FILE})
+  set(RESOURCE_SOURCES ${RESOURCE_FILE})
+endif()
+
+add_executable(Tollandra WIN32 ${CORE_SOURCES} ${SHELL_SOURCES} ${RESOURCE_SOURCES})
+target_include_directories(Tollandra PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(Tollandra PRIVATE ${WIN_DEFINITIONS})
+target_compile_options(Tollandra PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TOLLANDRA_WARNINGS}> $<$<COMPILE_LANGUAGE:CXX>:-municode>)
+target_link_options(Tollandra PRIVATE -municode ${WIN_LINK_OPTIONS})
+target_link_libraries(Tollandra PRIVATE comctl32 gdi32 user32 kernel32)
+set_target_properties(Tollandra PROPERTIES OUTPUT_NAME Tollandra RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resources")
+
+add_gtest_library(gtest_windows)
+
+file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_SOURCES})
+target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
+target_compile_definitions(e2e_tests PRIVATE ${WIN_DEFINITIONS})
+target_compile_options(e2e_tests PRIVATE ${TOLLANDRA_WARNINGS} -municode)
+target_link_options(e2e_tests PRIVATE -municode -static)
+target_link_libraries(e2e_tests PRIVATE gtest_windows psapi gdi32 user32 kernel32)
+set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_executable(drive ${CMAKE_SOURCE_DIR}/tools/drive.cpp)
+target_compile_definitions(drive PRIVATE ${WIN_DEFINITIONS})
+target_compile_options(drive PRIVATE ${TOLLANDRA_WARNINGS} -municode)
+target_link_options(drive PRIVATE -municode -static)
+target_link_libraries(drive PRIVATE user32 kernel32)
+set_target_properties(drive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,97 @@
+# Shared by the project's scripts: package installation, the Wine prefix and
+# the virtual X screen. Sourced, never run on its own.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+export WINEPREFIX="$BUILD/wine-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-apps xdotool
+  fonts-ipafont-gothic imagemagick googletest cmake ninja-build
+  clang libclang-rt-14-dev libbenchmark-dev zip)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs the Debian packages the build and the tests need, once.
+ensure_packages() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing: ${missing[*]}"
+  local sudo=
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q >&2
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+}
+
+# Builds one preset ("linux" or "windows") into build/<preset>.
+build_preset() {
+  local preset=$1
+  shift
+  cmake --preset "$preset" "$@" >&2 && cmake --build --preset "$preset" -j 2 >&2
+}
+
+STARTED_PIDS=()
+XVFB_PID=
+
+# Starts Xvfb on the first free display and exports DISPLAY for it.
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  STARTED_PIDS+=("$XVFB_PID")
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  log "Xvfb did not start on :$n"
+  return 1
+}
+
+# Ends everything the script started: the prefix's Wine processes, then Xvfb.
+stop_all() {
+  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+  local p
+  for p in "${STARTED_PIDS[@]}"; do
+    kill "$p" 2>/dev/null
+  done
+  for p in "${STARTED_PIDS[@]}"; do
+    wait "$p" 2>/dev/null
+  done
+  STARTED_PIDS=()
+}
+
+# Creates the Wine prefix once: a 1366 x 768 virtual desktop and a Japanese
+# font linked behind the system faces, so captions and menus show kanji.
+ensure_prefix() {
+  local stamp="$WINEPREFIX/.tollandra-ready"
+  [ -f "$stamp" ] && return 0
+  log "creating the Wine prefix in $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1366x768 /f >/dev/null 2>&1
+  local face
+  for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif'; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+  done
+  wineserver -w
+  wineserver -k >/dev/null 2>&1
+  touch "$stamp"
+}
+
+# Saves the whole virtual screen as a PNG.
+screenshot() {
+  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$1"
+}
