@@ -52,3 +52,7 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_link_libraries(core_bench PRIVATE tollandra_core benchmark::benchmark)
   target_compile_options(core_bench PRIVATE -O2)
 endif()
+
+# Tests that check committed files (the generated resources) find them here.
+target_compile_definitions(unit_tests PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_compile_definitions(unit_tests_san PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
