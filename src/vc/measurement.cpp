@@ -1,0 +1,58 @@
+#include "vc/measurement.h"
+
+#include <utility>
+
+#include "text/convert.h"
+
+namespace tollandra {
+namespace {
+
+// Every tail opens with an ideographic space (U+3000).
+constexpr InputRule ageRule{1000, "**", 17, 100, "年齢（ 17 - 100 才 ）", "\u300017 - 100 で入力を！"};
+constexpr InputRule heightRule{1001, "***", 94, 210, "身長（ 94 - 210 cm ）", "\u300094 - 210 で入力を！"};
+constexpr InputRule vcRule{
+    1002, "****", 1000, 6000, "ＶＣ（ 1,000 - 6,000 mL ）", "\u30001,000 - 6,000 で入力を！"};
+
+constexpr std::string_view messagePrefix = "入力：";
+constexpr std::string_view ellipsis = "…";
+
+// A pasted run of thousands of digits must not make a message box wider than
+// the screen. The cleaned text is ASCII, so the cut never splits a character.
+std::string quoted(const std::string& cleaned) {
+  if (cleaned.size() <= quotedEntryLimit) {
+    return cleaned;
+  }
+  return cleaned.substr(0, quotedEntryLimit) + std::string(ellipsis);
+}
+
+}  // namespace
+
+const InputRule& inputRule(Measurement which) {
+  switch (which) {
+    case Measurement::Height:
+      return heightRule;
+    case Measurement::Vc:
+      return vcRule;
+    case Measurement::Age:
+      break;
+  }
+  return ageRule;
+}
+
+Reading readMeasurement(std::string_view raw, const InputRule& rule) {
+  const std::string cleaned = KeepDigitsAndPoint(raw);
+  const double value = TextToNumber(cleaned);
+  const std::string sentinel(rule.sentinel);
+  if (raw == rule.sentinel || cleaned.empty()) {
+    return Reading{0, sentinel, std::nullopt};
+  }
+  // Written so that infinity and NaN are refused as well.
+  if (!(value >= rule.lower && value <= rule.upper)) {
+    RefusalMessage message{std::string(rule.caption),
+                           std::string(messagePrefix) + quoted(cleaned) + std::string(rule.tail)};
+    return Reading{0, sentinel, std::move(message)};
+  }
+  return Reading{value, cleaned, std::nullopt};
+}
+
+}  // namespace tollandra
