@@ -1,0 +1,9 @@
+// Resource ids shared by tollandra.rc and the program. Read by both windres
+// and the C++ compiler, so it holds nothing but plain #defines.
+#ifndef TOLLANDRA_RESOURCES_RESOURCE_H_
+#define TOLLANDRA_RESOURCES_RESOURCE_H_
+
+// The introduction's title bitmap, loaded with LoadImageA by this number.
+#define IDB_TITLE 101
+
+#endif  // TOLLANDRA_RESOURCES_RESOURCE_H_
