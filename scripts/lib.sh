@@ -59,13 +59,13 @@ start_xvfb() {
 
 # Ends everything the script started: the prefix's Wine processes, then Xvfb.
 stop_all() {
-  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+  if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   local p
   for p in "${STARTED_PIDS[@]}"; do
-    kill "$p" 2>/dev/null
+    kill "$p" 2>/dev/null || true
   done
   for p in "${STARTED_PIDS[@]}"; do
-    wait "$p" 2>/dev/null
+    wait "$p" 2>/dev/null || true
   done
   STARTED_PIDS=()
 }
@@ -73,21 +73,31 @@ stop_all() {
 # Creates the Wine prefix once: a 1366 x 768 virtual desktop and a Japanese
 # font linked behind the system faces, so captions and menus show kanji.
 ensure_prefix() {
-  local stamp="$WINEPREFIX/.tollandra-ready"
+  local stamp="$WINEPREFIX/.tollandra-ready-2"
   [ -f "$stamp" ] && return 0
   log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1366x768 /f >/dev/null 2>&1
+  wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1366x768 /f >/dev/null 2>&1 || true
   local face
   for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif'; do
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+      /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1 || true
   done
-  wineserver -w
-  wineserver -k >/dev/null 2>&1
+  # The program asks for the Windows Japanese faces by name; stand the IPA
+  # fonts in for them, as a Japanese Windows would have them. A .reg file in
+  # UTF-16 carries the Japanese names whatever the shell's locale.
+  local reg="$WINEPREFIX/japanese-fonts.reg"
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' \
+    '"MS PGothic"="IPAPGothic"' '"MS Gothic"="IPAGothic"' '' |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1 || true
+  wineserver -w || true
+  wineserver -k >/dev/null 2>&1 || true
   touch "$stamp"
 }
 
