@@ -101,7 +101,10 @@ ensure_prefix() {
   touch "$stamp"
 }
 
-# Saves the whole virtual screen as a PNG.
+# Saves the whole virtual screen as a PNG, as Wine composes it (see
+# tools/drive.cpp for why not straight from X).
 screenshot() {
-  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$1"
+  local bmp="$BUILD/screenshot-tmp.bmp"
+  (cd "$BUILD/windows" && wine drive.exe shot "$(winepath -w "$bmp")") &&
+    convert "$bmp" "$1" && rm -f "$bmp"
 }

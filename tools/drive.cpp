@@ -3,11 +3,18 @@
 //   drive wait CLASS [SECONDS]      exit 0 once a window of CLASS is visible
 //   drive click CLASS BUTTON_ID     BM_CLICK on a child button
 //   drive close CLASS               WM_CLOSE to the window
+//   drive shot FILE.bmp             the whole screen as Wine composes it
+//
+// Screenshots come from the screen DC rather than from X: under Wine's
+// virtual desktop an owned window lying wholly inside its owner can reach
+// the X screen as a black rectangle although it is painted.
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -26,6 +33,46 @@ int waitFor(const wchar_t* windowClass, double seconds) {
     Sleep(50);
   }
   return 1;
+}
+
+int screenshot(const wchar_t* path) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  header.biSizeImage = stride * static_cast<DWORD>(height);
+  std::vector<unsigned char> pixels(header.biSizeImage);
+
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  FILE* out = _wfopen(path, L"wb");
+  if (out == nullptr) {
+    return 1;
+  }
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&header, sizeof header, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  return std::fclose(out) == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -51,6 +98,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
+  }
+  if (argc >= 3 && std::wcscmp(argv[1], L"shot") == 0) {
+    return screenshot(argv[2]);
   }
   return 2;
 }

@@ -1,0 +1,67 @@
+// The About page: eighteen red lines on white and a close button.
+
+#include "app/app.h"
+#include "info/info_window.h"
+#include "info/texts.h"
+#include "platform/win.h"
+#include "text/convert.h"
+
+namespace tollandra {
+namespace {
+
+constexpr int idClose = 1059;
+
+HWND aboutWindow = nullptr;
+
+void onInitDialog(HWND window) {
+  aboutWindow = window;
+  HWND button = CreateWindowExW(0, L"BUTTON", L"閉じる", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 250, 457, 100,
+                                26, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idClose)),
+                                shared.instance, nullptr);
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(shared.fontAbout), FALSE);
+}
+
+void paintPage(HWND window, HDC dc) {
+  RECT client{};
+  GetClientRect(window, &client);
+  FillRect(dc, &client, shared.brushWhite);
+  // The system's default face for Japanese: with the default character set
+  // the lines would lose their kanji on a non-Japanese Windows.
+  Font font(CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, nullptr));
+  ScopedSelect selected(dc, font.get());
+  placeAgainstMainWindow(window);
+  SetTextColor(dc, RGB(255, 0, 0));
+  for (const AboutLine& line : AboutLines) {
+    const std::wstring text = wide(line.text);
+    TextOutW(dc, 40, static_cast<int>(TextToNumber(line.y)), text.c_str(), static_cast<int>(text.size()));
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK AboutWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      onInitDialog(window);
+      return 0;
+    case WM_PAINT: {
+      ScopedPaint paint(window);
+      paintPage(window, paint.get());
+      return 0;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && LOWORD(wParam) == idClose) {
+        CloseInfoWnd(aboutWindow, 0);
+      }
+      return 0;
+    case WM_CLOSE:
+      CloseInfoWnd(aboutWindow, 0);
+      return 0;
+    case WM_DESTROY:
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace tollandra
