@@ -25,9 +25,11 @@ void paintPage(HWND window, HDC dc) {
   RECT client{};
   GetClientRect(window, &client);
   FillRect(dc, &client, shared.brushWhite);
-  // The system's default face for Japanese: with the default character set
-  // the lines would lose their kanji on a non-Japanese Windows.
-  Font font(CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, nullptr));
+  // Japanese by character set, so the kanji show on every display language,
+  // and by name: a nameless request may land on a CJK-only fallback face that
+  // has no Latin letters or "●" (it does under Wine).
+  Font font(
+      CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック"));
   ScopedSelect selected(dc, font.get());
   placeAgainstMainWindow(window);
   SetTextColor(dc, RGB(255, 0, 0));
