@@ -45,6 +45,8 @@ inline constexpr int commandHal = 1070;
 inline constexpr int commandReferences = 1071;
 inline constexpr int commandAbout = 1072;
 inline constexpr int commandClose = 1073;
+// Ctrl+C: the results as text (no menu item).
+inline constexpr int commandCopy = 1074;
 
 // Releases what the main window's destruction gives back: the menu (detached
 // from the window first), the fonts and the face brush.

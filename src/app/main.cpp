@@ -47,7 +47,10 @@ void createMenu() {
   const struct {
     int id;
     const wchar_t* caption;
-  } items[] = {{commandClose, L"閉じる"}, {commandAbout, L"About"}, {commandReferences, L"参照"}, {commandHal, L"HALスコア"}};
+  } items[] = {{commandClose, L"閉じる"},
+               {commandAbout, L"About"},
+               {commandReferences, L"参照"},
+               {commandHal, L"HALスコア"}};
   for (const auto& item : items) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -77,11 +80,43 @@ bool registerClass(const wchar_t* name, WNDPROC procedure) {
   return RegisterClassExW(&windowClass) != 0;
 }
 
+// Ctrl+C anywhere in the main or the HAL window copies the results, except
+// in a measurement box with a selection, where it copies that selection.
+bool translateCopyKey(HACCEL accelerators, MSG& message) {
+  if (message.message != WM_KEYDOWN || accelerators == nullptr) {
+    return false;
+  }
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root != shared.mainWindow && (root != shared.halWindow || shared.halWindow == nullptr)) {
+    return false;
+  }
+  wchar_t windowClass[16] = {};
+  GetClassNameW(message.hwnd, windowClass, 16);
+  if (lstrcmpiW(windowClass, L"Edit") == 0) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(message.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start != end) {
+      return false;
+    }
+  }
+  return TranslateAcceleratorW(shared.mainWindow, accelerators, &message) != 0;
+}
+
+// The loop offers nothing to IsDialogMessage: Tab and the arrow keys do not
+// move the focus in the main and HAL windows.
 int runMessageLoop() {
+  ACCEL copy{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandCopy)};
+  HACCEL accelerators = CreateAcceleratorTableW(&copy, 1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!translateCopyKey(accelerators, message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  if (accelerators != nullptr) {
+    DestroyAcceleratorTable(accelerators);
   }
   return 0;
 }

@@ -1,10 +1,12 @@
 #include "mainwindow/main_window.h"
 
 #include "app/app.h"
+#include "app/clipboard.h"
 #include "info/info_window.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/panel_shell.h"
 #include "platform/win.h"
+#include "summary/summary.h"
 #include "view/placement.h"
 
 namespace tollandra {
@@ -71,6 +73,9 @@ void onCommand(HWND window, int id, int notification) {
       return;
     case commandClose:
       onMenuClose(window);
+      return;
+    case commandCopy:
+      copyToClipboard(window, resultSummary(app.risk, app.panel, app.hal));
       return;
     default:
       break;

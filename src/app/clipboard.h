@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace tollandra {
+
+// Puts UTF-8 text on the clipboard as CF_UNICODETEXT. Another program may
+// hold the clipboard open: tries again a few times over about half a second,
+// then gives up without a word. Returns whether the text got there.
+bool copyToClipboard(HWND owner, std::string_view utf8Text);
+
+}  // namespace tollandra
