@@ -82,8 +82,8 @@ std::span<const ControlSpec> mainWindowControls() { return table(); }
 void createControls(HWND parent, std::span<const ControlSpec> controls, HFONT font) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   for (const ControlSpec& c : controls) {
-    HWND control = CreateWindowExW(c.exStyle, c.windowClass, wide(c.caption).c_str(), WS_CHILD | WS_VISIBLE | c.style,
-                                   c.x, c.y, c.width, c.height, parent,
+    HWND control = CreateWindowExW(c.exStyle, c.windowClass, wide(c.caption).c_str(),
+                                   WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width, c.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }

@@ -69,8 +69,8 @@ void HalScore::refresh(int item) {
     halTotal_ += chosenPoints(entry);
   }
   totalView_ = CellView{true, white, {TextRun{NumberToText(halTotal_), 30, 5, black, white}}};
-  classView_ =
-      CellView{true, classColor(halTotal_), {TextRun{std::string(halClassText(halTotal_)), 25, 5, black, {}}}};
+  classView_ = CellView{
+      true, classColor(halTotal_), {TextRun{std::string(halClassText(halTotal_)), 25, 5, black, {}}}};
 }
 
 }  // namespace tollandra

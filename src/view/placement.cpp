@@ -5,7 +5,9 @@ namespace {
 
 // Halves are taken in single precision and cut toward zero, so an odd screen
 // width loses its half pixel and a negative half becomes 0.
-int halfMinus(int length, float offset) { return static_cast<int>(static_cast<float>(length) / 2.0f - offset); }
+int halfMinus(int length, float offset) {
+  return static_cast<int>(static_cast<float>(length) / 2.0f - offset);
+}
 
 }  // namespace
 

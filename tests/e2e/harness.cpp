@@ -114,7 +114,8 @@ COLORREF screenPixel(int x, int y) {
 }
 
 void clickAt(int x, int y) {
-  INPUT inputs[] = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN), mouseInput(x, y, MOUSEEVENTF_LEFTUP)};
+  INPUT inputs[] = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN),
+                    mouseInput(x, y, MOUSEEVENTF_LEFTUP)};
   SendInput(3, inputs, sizeof(INPUT));
 }
 
@@ -154,7 +155,8 @@ Program::Program(bool pressStart) {
   std::wstring path = programPath();
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
+  if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
     throw std::runtime_error("cannot start Tollandra.exe");
   }
   WaitForInputIdle(info_.hProcess, 5000);

@@ -14,7 +14,8 @@ TEST(CellWindowText, JoinsTheTrimmedRunsWithOneBlank) {
       {CellView{true, levelLow, {{"6", 30, 5, black, {}}, {"\xE3\x80\x80（低リスク）", 45, 5, black, {}}}},
        "6 （低リスク）"},
       {CellView{true, levelMid, {{" 1", 25, 5, black, {}}}}, "1"},
-      {CellView{true, white, {{"   84.4 %", 0, 3, blue, white}, {"      3555 : Baldwin", 70, 3, black, white}}},
+      {CellView{
+           true, white, {{"   84.4 %", 0, 3, blue, white}, {"      3555 : Baldwin", 70, 3, black, white}}},
        "84.4 % 3555 : Baldwin"},
       {CellView{true, white, {{" \xE3\x80\x80 x \xE3\x80\x80", 0, 0, black, {}}}}, "x"},
   };

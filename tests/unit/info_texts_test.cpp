@@ -32,7 +32,8 @@ TEST(InfoWindows, KeysMatchExactlyAndCaseSensitively) {
 }
 
 TEST(AboutLines, StepByTwentyWithGapsBeforeEachHeading) {
-  const int expectedY[] = {20, 40, 80, 100, 120, 140, 160, 180, 220, 240, 260, 280, 320, 340, 360, 380, 400, 420};
+  const int expectedY[] = {20,  40,  80,  100, 120, 140, 160, 180, 220,
+                           240, 260, 280, 320, 340, 360, 380, 400, 420};
   const std::string indent = " \u3000";
   const std::set<int> headings = {0, 2, 8, 12};  // rows without the indent
   for (std::size_t i = 0; i < AboutLines.size(); ++i) {

@@ -62,12 +62,7 @@ TEST(RiskForm, TotalsLevelsAndWhereTheTotalIsDrawn) {
        25,
        levelHigh,
        high},
-      {"nothing scoring",
-       {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}},
-       0,
-       30,
-       levelLow,
-       low},
+      {"nothing scoring", {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}}, 0, 30, levelLow, low},
   };
   for (const auto& c : cases) {
     RiskForm form;
