@@ -9,7 +9,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-apps xdotool
   fonts-ipafont-gothic imagemagick googletest cmake ninja-build
-  clang libclang-rt-14-dev libbenchmark-dev zip)
+  clang clang-tidy libclang-rt-14-dev libbenchmark-dev zip)
 
 log() { printf '== %s\n' "$*" >&2; }
 
