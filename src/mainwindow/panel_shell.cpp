@@ -66,8 +66,8 @@ void readBox(int boxId) {
   // another box's reading may run and must not see the refused value.
   setWindowText(box, reading.text);
   if (reading.message) {
-    MessageBoxW(shared.mainWindow, wide(reading.message->text).c_str(), wide(reading.message->caption).c_str(),
-                MB_OK | MB_ICONQUESTION);
+    MessageBoxW(shared.mainWindow, wide(reading.message->text).c_str(),
+                wide(reading.message->caption).c_str(), MB_OK | MB_ICONQUESTION);
   }
 }
 

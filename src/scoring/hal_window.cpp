@@ -35,9 +35,12 @@ const std::array<ControlSpec, 17>& table() {
       {1017, L"BUTTON", item(3).option1, 170, 110, 120, 30, frame, autoOption1},
       // Its own group, so a click on the auto radio button before it never
       // clears its mark.
-      {1022, L"BUTTON", item(1).option2, 379, 10, 126, 30, frame, WS_GROUP | BS_RADIOBUTTON | BS_LEFT | BS_VCENTER},
-      {1023, L"BUTTON", item(2).option2, 380, 60, 126, 30, frame, WS_GROUP | BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER},
-      {1024, L"BUTTON", item(3).option2, 380, 110, 126, 30, frame, WS_GROUP | BS_AUTORADIOBUTTON | BS_VCENTER},
+      {1022, L"BUTTON", item(1).option2, 379, 10, 126, 30, frame,
+       WS_GROUP | BS_RADIOBUTTON | BS_LEFT | BS_VCENTER},
+      {1023, L"BUTTON", item(2).option2, 380, 60, 126, 30, frame,
+       WS_GROUP | BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER},
+      {1024, L"BUTTON", item(3).option2, 380, 110, 126, 30, frame,
+       WS_GROUP | BS_AUTORADIOBUTTON | BS_VCENTER},
       {1029, L"BUTTON", "*", 300, 10, 70, 30, edge, cellStyle},
       {1030, L"BUTTON", "*", 300, 60, 70, 30, edge, cellStyle},
       {1031, L"BUTTON", "*", 300, 110, 70, 30, edge, cellStyle},
@@ -131,8 +134,8 @@ LRESULT CALLBACK HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void createHalWindow() {
-  CreateWindowExW(0, L"NORMAL2", L"ＨＡＬスコア", WS_POPUP | WS_CAPTION, CW_USEDEFAULT, CW_USEDEFAULT, 520, 260, nullptr,
-                  nullptr, shared.instance, nullptr);
+  CreateWindowExW(0, L"NORMAL2", L"ＨＡＬスコア", WS_POPUP | WS_CAPTION, CW_USEDEFAULT, CW_USEDEFAULT, 520,
+                  260, nullptr, nullptr, shared.instance, nullptr);
 }
 
 }  // namespace tollandra
