@@ -23,9 +23,11 @@ const FactorInfo& f(int factor) { return factorInfo[static_cast<std::size_t>(fac
 
 const std::array<ControlSpec, 42>& table() {
   static const std::array<ControlSpec, 42> controls = {{
-      {1000, edit, "**", 190, 480, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER},
-      {1001, edit, "***", 190, 520, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER},
-      {1002, edit, "****", 190, 560, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER},
+      // Scrolling sideways lets a long paste in whole, so the reading sees and
+      // refuses it rather than a silently cut copy.
+      {1000, edit, "**", 190, 480, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER | ES_AUTOHSCROLL},
+      {1001, edit, "***", 190, 520, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER | ES_AUTOHSCROLL},
+      {1002, edit, "****", 190, 560, 80, 25, WS_EX_CLIENTEDGE, ES_CENTER | ES_AUTOHSCROLL},
       {1003, label, "年齢 （ 17 - 100 yrs ）", 5, 483, 180, 20, 0, SS_RIGHT},
       {1004, label, "ＶＣ (1,000-6,000 mL ）", 6, 564, 180, 20, 0, SS_RIGHT},
       {1005, label, "身長 ( 94 - 210 cm ）", 5, 523, 180, 20, 0, SS_RIGHT},
@@ -41,7 +43,9 @@ const std::array<ControlSpec, 42>& table() {
        "----------------------------------------------------------------------------"
        "   参考 （ ＊表記外の入力制限があります ）",
        34, 415, 600, 36, 0, SS_LEFT},
-      {1015, button, f(1).option1, 230, 20, 140, 35, frame, BS_RADIOBUTTON | option1Style},
+      // A group of its own: the window's last group wraps around to the first
+      // controls, so a click on 1028 would otherwise clear the male mark.
+      {1015, button, f(1).option1, 230, 20, 140, 35, frame, WS_GROUP | BS_RADIOBUTTON | option1Style},
       {1016, button, f(2).option1, 230, 220, 140, 35, frame, autoOption1},
       {1017, button, f(3).option1, 230, 70, 140, 35, frame, autoOption1},
       {1018, button, f(4).option1, 230, 320, 140, 35, frame, autoOption1},

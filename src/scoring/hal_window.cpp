@@ -30,7 +30,10 @@ const std::array<ControlSpec, 17>& table() {
       {1007, L"STATIC", item(1).label, 10, 17, 155, 20, 0, SS_RIGHT},
       {1008, L"STATIC", item(2).label, 10, 68, 155, 20, 0, SS_RIGHT},
       {1009, L"STATIC", item(3).label, 10, 114, 155, 25, 0, SS_RIGHT},
-      {1015, L"BUTTON", item(1).option1, 170, 10, 120, 30, frame, BS_RADIOBUTTON | option1Style},
+      // A group of its own too: the last group of the window wraps around to
+      // the first controls, and a click on the auto radio button 1024 would
+      // otherwise clear this mark while the finding stays positive.
+      {1015, L"BUTTON", item(1).option1, 170, 10, 120, 30, frame, WS_GROUP | BS_RADIOBUTTON | option1Style},
       {1016, L"BUTTON", item(2).option1, 170, 60, 120, 30, frame, autoOption1},
       {1017, L"BUTTON", item(3).option1, 170, 110, 120, 30, frame, autoOption1},
       // Its own group, so a click on the auto radio button before it never
