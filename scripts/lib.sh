@@ -3,7 +3,9 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
-export WINEPREFIX="$BUILD/wine-prefix"
+# TOLLANDRA_WINEPREFIX gives a run a prefix of its own, so two runs on one
+# machine do not share a Wine desktop.
+export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
