@@ -37,10 +37,10 @@ DigitForm toDigitForm(double x) {
     x /= 10;
     ++form.exponent;
   }
+  // x stays in [0, 10) here, where truncation is floor and much cheaper.
   for (int& digit : form.digits) {
-    const double whole = std::floor(x);
-    digit = static_cast<int>(whole);
-    x = (x - whole) * 10;
+    digit = static_cast<int>(x);
+    x = (x - digit) * 10;
   }
   if (x >= 5) {
     for (int i = significantDigits - 1; i >= 0; --i) {
@@ -159,6 +159,22 @@ double readIntegerRun(std::string_view run) {
 }  // namespace
 
 std::string NumberToText(double value) {
+  const double tenths = std::fabs(value) * 10;
+  if (tenths < 1e6 && tenths == std::trunc(tenths) && tenths / 10 == std::fabs(value)) {
+    const auto whole = static_cast<long>(tenths) / 10;
+    const auto decimal = static_cast<long>(tenths) % 10;
+    std::string text = value < 0 ? "-" : "";
+    text += std::to_string(whole);
+    if (decimal != 0) {
+      text += '.';
+      text += digitChar(static_cast<int>(decimal));
+    }
+    return text;
+  }
+  return NumberToTextByDigits(value);
+}
+
+std::string NumberToTextByDigits(double value) {
   if (std::isnan(value)) {
     return "nan";
   }

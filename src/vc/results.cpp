@@ -14,21 +14,32 @@ constexpr double halfTolerance = 1e-9;
 
 constexpr double redLimitPercent = 80;
 
-std::string lastCharacters(const std::string& text, std::size_t count) {
-  return text.size() <= count ? text : text.substr(text.size() - count);
+// The text after some blanks, cut to its last width characters.
+std::string lastOfPadded(const std::string& text, std::size_t blanks, std::size_t width) {
+  std::string field;
+  field.reserve(blanks + text.size() + 2);  // room for the " %" a percentage gets
+  field.append(blanks, ' ');
+  field += text;
+  if (field.size() > width) {
+    field.erase(0, field.size() - width);
+  }
+  return field;
 }
 
 EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age,
                         double height, double vc) {
   const Prediction prediction = predictVc(grid, equation, sex, age, height);
-  const std::string name(equationName(equation));
   EquationResult result;
   if (!prediction.inRange) {
-    result.predictedText = std::string(prediction.rangeText) + " : " + name;
+    result.predictedText = prediction.rangeText;
+  } else {
+    result.predictedMl = roundHalfUp(prediction.ml, 0);
+    result.predictedText = NumberToText(result.predictedMl);
+  }
+  result.predictedText.append(" : ").append(equationName(equation));
+  if (!prediction.inRange) {
     return result;
   }
-  result.predictedMl = roundHalfUp(prediction.ml, 0);
-  result.predictedText = NumberToText(result.predictedMl) + " : " + name;
   result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
   result.percentText = formatFixed(result.percentVc, 1);
   return result;
@@ -37,7 +48,10 @@ EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex
 }  // namespace
 
 double roundHalfUp(double x, int n) {
-  const double scale = n == 0 ? 1 : std::pow(10.0, n);
+  // Powers of ten up to 10^22 are exact doubles, so the table gives what pow
+  // gives, without its cost on every result.
+  static constexpr double powersOfTen[] = {1, 10, 100, 1000, 10000};
+  const double scale = n >= 0 && n < 5 ? powersOfTen[n] : std::pow(10.0, n);
   const double y = x * scale;
   double f = std::floor(y);
   if (y - f >= 0.5 - halfTolerance) {
@@ -75,13 +89,13 @@ References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, doubl
 
 CellView resultView(const EquationResult& result) {
   CellView view{true, white, {}};
+  view.runs.reserve(2);
   const bool hasPercent = result.percentVc != 0;
   if (hasPercent) {
     const Rgb color = result.percentVc <= redLimitPercent ? red : blue;
-    view.runs.push_back({lastCharacters("   " + result.percentText, 7) + " %", 0, 3, color, white});
+    view.runs.push_back({lastOfPadded(result.percentText, 3, 7) + " %", 0, 3, color, white});
   }
-  view.runs.push_back(
-      {lastCharacters("      " + result.predictedText, 20), hasPercent ? 70 : 60, 3, black, white});
+  view.runs.push_back({lastOfPadded(result.predictedText, 6, 20), hasPercent ? 70 : 60, 3, black, white});
   return view;
 }
 

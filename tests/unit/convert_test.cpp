@@ -48,6 +48,17 @@ TEST(NumberToText, ShowsFifteenSignificantDigitsInFixedOrExponentForm) {
   }
 }
 
+// The shortcut for short decimals must agree with the digit form on every
+// value it takes, and leave the neighbours one ulp away to the digit form.
+TEST(NumberToText, ShortDecimalsReadAsTheirDigitFormDoes) {
+  for (long tenths = 0; tenths < 1000000; ++tenths) {
+    const double value = static_cast<double>(tenths) / 10;
+    for (double x : {value, -value, std::nextafter(value, 1e9)}) {
+      ASSERT_EQ(NumberToText(x), NumberToTextByDigits(x)) << tenths;
+    }
+  }
+}
+
 TEST(TextToNumber, ReadsTheLeadingNumberAndIgnoresTheRest) {
   const struct {
     const char* text;
