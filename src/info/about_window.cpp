@@ -13,8 +13,7 @@ constexpr int idClose = 1059;
 
 HWND aboutWindow = nullptr;
 
-void onInitDialog(HWND window) {
-  aboutWindow = window;
+void createControls(HWND window) {
   HWND button = CreateWindowExW(0, L"BUTTON", L"閉じる", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 250, 457, 100,
                                 26, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idClose)),
                                 shared.instance, nullptr);
@@ -42,28 +41,8 @@ void paintPage(HWND window, HDC dc) {
 }  // namespace
 
 LRESULT CALLBACK AboutWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog(window);
-      return 0;
-    case WM_PAINT: {
-      ScopedPaint paint(window);
-      paintPage(window, paint.get());
-      return 0;
-    }
-    case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && LOWORD(wParam) == idClose) {
-        CloseInfoWnd(aboutWindow, 0);
-      }
-      return 0;
-    case WM_CLOSE:
-      CloseInfoWnd(aboutWindow, 0);
-      return 0;
-    case WM_DESTROY:
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
-  }
+  static const InfoPage page{&aboutWindow, createControls, paintPage};
+  return infoPageProc(page, window, message, wParam, lParam);
 }
 
 }  // namespace tollandra

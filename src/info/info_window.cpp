@@ -101,4 +101,31 @@ void placeAgainstMainWindow(HWND window) {
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE);
 }
 
+LRESULT infoPageProc(const InfoPage& page, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  constexpr int idClose = 1059;
+  switch (message) {
+    case WM_INITDIALOG:
+      *page.handle = window;
+      page.create(window);
+      return 0;
+    case WM_PAINT: {
+      ScopedPaint paint(window);
+      page.paint(window, paint.get());
+      return 0;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && LOWORD(wParam) == idClose) {
+        CloseInfoWnd(*page.handle, 0);
+      }
+      return 0;
+    case WM_CLOSE:
+      CloseInfoWnd(*page.handle, 0);
+      return 0;
+    case WM_DESTROY:
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
 }  // namespace tollandra

@@ -27,4 +27,13 @@ LRESULT CALLBACK AboutWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK ReferencesWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void placeAgainstMainWindow(HWND window);
 
+// About and the references differ only in what they create and paint: both
+// close by their button 閉じる (1059) or the close box, in the same way.
+struct InfoPage {
+  HWND* handle;  // the open window, for CloseInfoWnd
+  void (*create)(HWND window);
+  void (*paint)(HWND window, HDC dc);
+};
+LRESULT infoPageProc(const InfoPage& page, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 }  // namespace tollandra

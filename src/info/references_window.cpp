@@ -31,8 +31,7 @@ HWND createChild(HWND parent, const wchar_t* windowClass, const std::wstring& te
   return control;
 }
 
-void onInitDialog(HWND window) {
-  referencesWindow = window;
+void createControls(HWND window) {
   createChild(window, L"BUTTON", L"閉じる", BS_PUSHBUTTON, idClose, 250, 390, 100, 26);
   for (const auto& box : boxes) {
     // Named after its entry and line until the first paint fills it.
@@ -61,28 +60,8 @@ void paintPage(HWND window, HDC dc) {
 }  // namespace
 
 LRESULT CALLBACK ReferencesWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      onInitDialog(window);
-      return 0;
-    case WM_PAINT: {
-      ScopedPaint paint(window);
-      paintPage(window, paint.get());
-      return 0;
-    }
-    case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && LOWORD(wParam) == idClose) {
-        CloseInfoWnd(referencesWindow, 0);
-      }
-      return 0;
-    case WM_CLOSE:
-      CloseInfoWnd(referencesWindow, 0);
-      return 0;
-    case WM_DESTROY:
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
-  }
+  static const InfoPage page{&referencesWindow, createControls, paintPage};
+  return infoPageProc(page, window, message, wParam, lParam);
 }
 
 }  // namespace tollandra
