@@ -2,6 +2,7 @@
 // presses its buttons, since X tools cannot see inside Wine's desktop.
 //   drive wait CLASS [SECONDS]      exit 0 once a window of CLASS is visible
 //   drive click CLASS BUTTON_ID     BM_CLICK on a child button
+//   drive set CLASS ID TEXT         WM_SETTEXT to a child control
 //   drive close CLASS               WM_CLOSE to the window
 //   drive shot FILE.bmp             the whole screen as Wine composes it
 //   drive time EXE CLASS [TITLE]    starts EXE, prints the milliseconds until
@@ -177,6 +178,15 @@ int wmain(int argc, wchar_t** argv) {
     }
     PostMessageW(button, BM_CLICK, 0, 0);
     Sleep(300);
+    return 0;
+  }
+  if (argc >= 5 && std::wcscmp(argv[1], L"set") == 0) {
+    HWND window = visibleWindow(argv[2]);
+    HWND control = window != nullptr ? GetDlgItem(window, std::wcstol(argv[3], nullptr, 10)) : nullptr;
+    if (control == nullptr) {
+      return 1;
+    }
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {
