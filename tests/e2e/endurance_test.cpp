@@ -31,28 +31,9 @@ void setText(HWND box, const wchar_t* value) {
   SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value), SMTO_NORMAL, 3000, &result);
 }
 
-bool cellHas(HWND cell, bool (*matches)(COLORREF)) {
-  const RECT r = clientRectOnScreen(cell);
-  HDC screen = GetDC(nullptr);
-  bool found = false;
-  for (int y = r.top; y < r.bottom && !found; ++y) {
-    for (int x = r.left; x < r.right && !found; ++x) {
-      found = matches(GetPixel(screen, x, y));
-    }
-  }
-  ReleaseDC(nullptr, screen);
-  return found;
-}
+bool cellHas(HWND cell, bool (*matches)(COLORREF)) { return Capture(clientRectOnScreen(cell)).any(matches); }
 
-bool isRed(COLORREF c) { return GetRValue(c) >= 200 && GetGValue(c) <= 90 && GetBValue(c) <= 90; }
-bool isBlue(COLORREF c) { return GetBValue(c) >= 200 && GetRValue(c) <= 90 && GetGValue(c) <= 90; }
-
-COLORREF levelColour(int total) {
-  if (total > 15) {
-    return RGB(255, 140, 140);
-  }
-  return total > 10 ? RGB(255, 255, 0) : RGB(192, 255, 255);
-}
+COLORREF levelColour(int total) { return total > 15 ? levelHigh : total > 10 ? levelMid : levelLow; }
 
 TEST(Endurance, ThousandsOfEventsLeaveEveryCellRightAndTheProcessSmall) {
   Program program;

@@ -8,13 +8,6 @@
 namespace e2e {
 namespace {
 
-std::wstring programPath() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring self(path, length);
-  return self.substr(0, self.find_last_of(L"\\/") + 1) + L"Tollandra.exe";
-}
-
 std::wstring versionString(const std::vector<BYTE>& info, const wchar_t* name) {
   void* value = nullptr;
   UINT length = 0;
