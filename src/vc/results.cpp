@@ -30,18 +30,15 @@ EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex
                         double height, double vc) {
   const Prediction prediction = predictVc(grid, equation, sex, age, height);
   EquationResult result;
-  if (!prediction.inRange) {
-    result.predictedText = prediction.rangeText;
-  } else {
+  if (prediction.inRange) {
     result.predictedMl = roundHalfUp(prediction.ml, 0);
     result.predictedText = NumberToText(result.predictedMl);
+    result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
+    result.percentText = formatFixed(result.percentVc, 1);
+  } else {
+    result.predictedText = prediction.rangeText;
   }
   result.predictedText.append(" : ").append(equationName(equation));
-  if (!prediction.inRange) {
-    return result;
-  }
-  result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
-  result.percentText = formatFixed(result.percentVc, 1);
   return result;
 }
 
