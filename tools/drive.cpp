@@ -3,6 +3,7 @@
 //   drive wait CLASS [SECONDS]      exit 0 once a window of CLASS is visible
 //   drive click CLASS BUTTON_ID     BM_CLICK on a child button
 //   drive set CLASS ID TEXT         WM_SETTEXT to a child control
+//   drive command CLASS ID          posts WM_COMMAND ID (a menu item) to the window
 //   drive close CLASS               WM_CLOSE to the window
 //   drive shot FILE.bmp             the whole screen as Wine composes it
 //   drive time EXE CLASS [TITLE]    starts EXE, prints the milliseconds until
@@ -187,6 +188,14 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    return 0;
+  }
+  if (argc >= 4 && std::wcscmp(argv[1], L"command") == 0) {
+    HWND window = visibleWindow(argv[2]);
+    if (window == nullptr) {
+      return 1;
+    }
+    PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[3], nullptr, 10)), 0);
     return 0;
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {

@@ -30,7 +30,6 @@ void paintPage(HWND window, HDC dc) {
   Font font(
       CreateFontW(12, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック"));
   ScopedSelect selected(dc, font.get());
-  placeAgainstMainWindow(window);
   SetTextColor(dc, RGB(255, 0, 0));
   for (const AboutLine& line : AboutLines) {
     const std::wstring text = wide(line.text);

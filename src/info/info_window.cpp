@@ -14,6 +14,12 @@ constexpr LPARAM infoQuitMark = 0x496E666F;  // "Info"
 
 bool introShown = false;
 
+Point mainWindowAnchor() {
+  RECT main{};
+  GetWindowRect(shared.mainWindow, &main);
+  return infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom});
+}
+
 struct WindowKind {
   DWORD style;
   DWORD exStyle;
@@ -64,9 +70,13 @@ WPARAM OpenInfoWnd(HWND owner, std::string_view key) {
     return 0;
   }
   const WindowKind kind = windowKind(info->kind);
+  // Created where it belongs: a window that moves itself for the first time
+  // inside its own paint is painted, under Wine, only where it used to be.
+  const Point origin = info->kind == InfoWindowKind::Introduction ? introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))
+                                                                  : mainWindowAnchor();
   HWND window =
-      CreateWindowExW(kind.exStyle, L"NORMALDLG", wide(info->title).c_str(), kind.style, CW_USEDEFAULT,
-                      CW_USEDEFAULT, info->width, info->height, owner, nullptr, shared.instance, nullptr);
+      CreateWindowExW(kind.exStyle, L"NORMALDLG", wide(info->title).c_str(), kind.style, origin.x, origin.y,
+                      info->width, info->height, owner, nullptr, shared.instance, nullptr);
   if (window == nullptr) {
     EnableWindow(owner, TRUE);
     return 0;
@@ -95,9 +105,7 @@ void openIntroductionOnce(HWND mainWindow) {
 }
 
 void placeAgainstMainWindow(HWND window) {
-  RECT main{};
-  GetWindowRect(shared.mainWindow, &main);
-  const Point origin = infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom});
+  const Point origin = mainWindowAnchor();
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE);
 }
 
@@ -109,6 +117,8 @@ LRESULT infoPageProc(const InfoPage& page, HWND window, UINT message, WPARAM wPa
       page.create(window);
       return 0;
     case WM_PAINT: {
+      // Placed before the paint starts, so the paint covers where it is now.
+      placeAgainstMainWindow(window);
       ScopedPaint paint(window);
       page.paint(window, paint.get());
       return 0;

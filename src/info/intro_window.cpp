@@ -58,8 +58,9 @@ LRESULT CALLBACK IntroductionWndProc(HWND window, UINT message, WPARAM wParam, L
       onInitDialog(window);
       return 0;
     case WM_PAINT: {
-      ScopedPaint paint(window);
+      // Placed before the paint starts, so the paint covers where it is now.
       placeAtCentre(window);
+      ScopedPaint paint(window);
       return 0;
     }
     case WM_COMMAND:

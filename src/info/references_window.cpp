@@ -44,7 +44,6 @@ void createControls(HWND window) {
 }
 
 void paintPage(HWND window, HDC dc) {
-  placeAgainstMainWindow(window);
   RECT client{};
   GetClientRect(window, &client);
   FillRect(dc, &client, shared.brushWhite);

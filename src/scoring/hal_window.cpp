@@ -112,8 +112,9 @@ LRESULT CALLBACK HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       createControls(window, table(), shared.fontHal);
       return 0;
     case WM_PAINT: {
-      ScopedPaint paint(window);
+      // Placed before the paint starts, so the paint covers where it is now.
       placeNextToMainWindow(window);
+      ScopedPaint paint(window);
       return 0;
     }
     case WM_DRAWITEM:
@@ -137,8 +138,11 @@ LRESULT CALLBACK HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void createHalWindow() {
-  CreateWindowExW(0, L"NORMAL2", L"ＨＡＬスコア", WS_POPUP | WS_CAPTION, CW_USEDEFAULT, CW_USEDEFAULT, 520,
-                  260, nullptr, nullptr, shared.instance, nullptr);
+  HWND window = CreateWindowExW(0, L"NORMAL2", L"ＨＡＬスコア", WS_POPUP | WS_CAPTION, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 520, 260, nullptr, nullptr, shared.instance, nullptr);
+  if (window != nullptr) {
+    placeNextToMainWindow(window);
+  }
 }
 
 }  // namespace tollandra

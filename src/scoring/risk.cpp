@@ -18,11 +18,14 @@ const std::array<FactorInfo, factorCount> factorInfo = {{
 
 const std::array<int, factorCount> factorScreenOrder = {1, 3, 7, 5, 2, 6, 4};
 
+// The published score's groups: low 0-10 (under 10 % predicted risk of an
+// acute exacerbation within 30 days), intermediate 11-14 (10-25 %), high
+// 15-22 (over 25 %).
 RiskLevel riskLevel(int total) {
-  if (total > 15) {
+  if (total >= 15) {
     return RiskLevel::High;
   }
-  if (total > 10) {
+  if (total >= 11) {
     return RiskLevel::Intermediate;
   }
   return RiskLevel::Low;

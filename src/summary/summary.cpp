@@ -32,7 +32,10 @@ void addLine(std::string& text, const std::string& line) {
 
 void addRiskScore(std::string& text, const RiskForm& risk) {
   for (int factor : factorScreenOrder) {
-    if (!risk.pointsView(factor).drawn) {
+    // The total counts the sex factor from its first drawing on, even while
+    // the sex row itself is still blank: the record names its points then.
+    const bool counted = factor == sexFactor && risk.totalView().drawn;
+    if (!risk.pointsView(factor).drawn && !counted) {
       continue;
     }
     const FactorInfo& info = factorInfo[static_cast<std::size_t>(factor - 1)];
@@ -45,27 +48,20 @@ void addRiskScore(std::string& text, const RiskForm& risk) {
   }
 }
 
+// Written from what the last computation used, never from the boxes, which
+// may hold newer values that no result on screen was computed from.
 void addMeasurements(std::string& text, const VcPanel& panel) {
-  const struct {
-    Measurement which;
-    const char* label;
-    const char* unit;
-  } rows[] = {
-      {Measurement::Age, "年齢", " 歳"},
-      {Measurement::Height, "身長", " cm"},
-      {Measurement::Vc, "ＶＣ", " mL"},
-  };
-  for (const auto& row : rows) {
-    const PanelInput& input = panel.input(row.which);
-    if (input.value != 0) {
-      addLine(text, std::string(row.label) + "：" + input.text + row.unit);
-    }
+  if (!panel.computed()) {
+    return;
   }
-  if (panel.computed()) {
-    for (ReferenceEquation equation :
-         {ReferenceEquation::Baldwin, ReferenceEquation::JRS2001, ReferenceEquation::JRS2014}) {
-      addLine(text, cellWindowText(panel.resultView(equation)));
-    }
+  const VcPanel::Basis& basis = panel.basis();
+  const FactorInfo& sex = factorInfo[static_cast<std::size_t>(sexFactor - 1)];
+  const std::string sexText = trimBlanks(std::string(basis.sex == Sex::Male ? sex.option1 : sex.option2));
+  addLine(text, "計算条件：" + sexText + " " + NumberToText(basis.age) + " 歳 " + NumberToText(basis.height) +
+                    " cm VC " + NumberToText(basis.vc) + " mL");
+  for (ReferenceEquation equation :
+       {ReferenceEquation::Baldwin, ReferenceEquation::JRS2001, ReferenceEquation::JRS2014}) {
+    addLine(text, cellWindowText(panel.resultView(equation)));
   }
 }
 
@@ -90,7 +86,7 @@ void addHalScore(std::string& text, const HalScore& hal) {
 
 std::string resultSummary(const RiskForm& risk, const VcPanel& panel, const HalScore& hal) {
   std::string text;
-  addLine(text, "術後間質性肺炎の急性憎悪リスクスコア計算ツール Tollandra ver.5.2");
+  addLine(text, "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2");
   addRiskScore(text, risk);
   addMeasurements(text, panel);
   addHalScore(text, hal);

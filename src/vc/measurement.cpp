@@ -25,6 +25,29 @@ std::string quoted(const std::string& cleaned) {
   return cleaned.substr(0, quotedEntryLimit) + std::string(ellipsis);
 }
 
+// With the input method on, digits come full-width and the full stop key
+// gives "。"; pasted record values are often full-width too. Read them as
+// the ASCII characters they stand for, so the digit filter keeps them.
+std::string foldFullWidth(std::string_view raw) {
+  std::string folded;
+  folded.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size();) {
+    const std::string_view rest = raw.substr(i);
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(rest[k]); };
+    if (rest.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0x90 && byte(2) <= 0x99) {
+      folded += static_cast<char>('0' + (byte(2) - 0x90));  // U+FF10 to U+FF19
+      i += 3;
+    } else if (rest.starts_with("\uFF0E") || rest.starts_with("\u3002") || rest.starts_with("\uFF61")) {
+      folded += '.';
+      i += 3;
+    } else {
+      folded += rest.front();
+      ++i;
+    }
+  }
+  return folded;
+}
+
 }  // namespace
 
 const InputRule& inputRule(Measurement which) {
@@ -40,7 +63,7 @@ const InputRule& inputRule(Measurement which) {
 }
 
 Reading readMeasurement(std::string_view raw, const InputRule& rule) {
-  const std::string cleaned = KeepDigitsAndPoint(raw);
+  const std::string cleaned = KeepDigitsAndPoint(foldFullWidth(raw));
   const double value = TextToNumber(cleaned);
   const std::string sentinel(rule.sentinel);
   if (raw == rule.sentinel || cleaned.empty()) {

@@ -45,7 +45,9 @@ struct Reading {
 // Entries longer than this many characters are cut short in the message.
 inline constexpr std::size_t quotedEntryLimit = 32;
 
-// Decides what a box's raw text means. Empty, digitless or sentinel text is
+// Decides what a box's raw text means. Full-width digits and full stops
+// ("６０", "１７０。５") read as their ASCII forms before the digits and
+// points are kept, so the text written back is always ASCII. Empty, digitless or sentinel text is
 // silent and reads as 0; a number outside the limits (or too long to be
 // finite) reads as 0 too, with a message. A refused reading already carries
 // the sentinel, so the box can be rewritten before the message is shown.

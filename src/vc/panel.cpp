@@ -43,8 +43,9 @@ bool VcPanel::compute(Sex sex) {
   if (!gridLoaded_) {
     loadGrid();
   }
-  results_ = computeReferences(grid_, sex, input(Measurement::Age).value, input(Measurement::Height).value,
-                               input(Measurement::Vc).value);
+  basis_ = Basis{sex, input(Measurement::Age).value, input(Measurement::Height).value,
+                 input(Measurement::Vc).value};
+  results_ = computeReferences(grid_, sex, basis_.age, basis_.height, basis_.vc);
   for (ReferenceEquation equation :
        {ReferenceEquation::Baldwin, ReferenceEquation::JRS2001, ReferenceEquation::JRS2014}) {
     views_[slot(equation)] = tollandra::resultView(results_.of(equation));

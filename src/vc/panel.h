@@ -38,6 +38,16 @@ class VcPanel {
   // At least one computation has run.
   bool computed() const;
 
+  // What the last computation used; meaningful once computed(). The boxes
+  // may hold other values by now, refused or not yet computable.
+  struct Basis {
+    Sex sex = Sex::Male;
+    double age = 0;
+    double height = 0;
+    double vc = 0;
+  };
+  const Basis& basis() const { return basis_; }
+
   const EquationResult& result(ReferenceEquation equation) const;
 
   // drawn == false until the first computation.
@@ -52,6 +62,7 @@ class VcPanel {
   References results_;
   std::array<CellView, 3> views_;
   bool computed_ = false;
+  Basis basis_;
 };
 
 }  // namespace tollandra

@@ -41,12 +41,10 @@ TEST(CopyResults, CtrlCPutsTheWholeResultOnTheClipboard) {
   ASSERT_TRUE(putOnClipboard(L"before"));
   pressCtrlC(program);
   const std::wstring expected =
-      L"術後間質性肺炎の急性憎悪リスクスコア計算ツール Tollandra ver.5.2\r\n"
+      L"術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2\r\n"
       L"性別：男性 3点\r\n"
       L"リスクスコア：3 （低リスク）\r\n"
-      L"年齢：60 歳\r\n"
-      L"身長：170 cm\r\n"
-      L"ＶＣ：3000 mL\r\n"
+      L"計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
       L"84.4 % 3555 : Baldwin\r\n"
       L"74.8 % 4012 : JRS2001\r\n"
       L"72.4 % 4142 : JRS2014\r\n";

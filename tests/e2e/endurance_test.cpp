@@ -33,7 +33,7 @@ void setText(HWND box, const wchar_t* value) {
 
 bool cellHas(HWND cell, bool (*matches)(COLORREF)) { return Capture(clientRectOnScreen(cell)).any(matches); }
 
-COLORREF levelColour(int total) { return total > 15 ? levelHigh : total > 10 ? levelMid : levelLow; }
+COLORREF levelColour(int total) { return total >= 15 ? levelHigh : total >= 11 ? levelMid : levelLow; }
 
 TEST(Endurance, ThousandsOfEventsLeaveEveryCellRightAndTheProcessSmall) {
   Program program;
@@ -144,7 +144,7 @@ TEST(Endurance, ThousandsOfEventsLeaveEveryCellRightAndTheProcessSmall) {
     EXPECT_EQ(text(program.control(1028 + k)), std::to_wstring(points));
     EXPECT_TRUE(cellHas(program.control(1028 + k), choice == 1 ? isRed : isBlue));
   }
-  const std::wstring level = total > 15 ? L"（高リスク）" : total > 10 ? L"（中リスク）" : L"（低リスク）";
+  const std::wstring level = total >= 15 ? L"（高リスク）" : total >= 11 ? L"（中リスク）" : L"（低リスク）";
   HWND totalCell = program.control(1036);
   EXPECT_EQ(text(totalCell), std::to_wstring(total) + L" " + level);
   const RECT totalRect = clientRectOnScreen(totalCell);

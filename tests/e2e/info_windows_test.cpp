@@ -115,6 +115,9 @@ TEST(AboutWindow, OpensAgainstTheMainWindowWithRedLinesOnWhite) {
     EXPECT_EQ(screenPixel(client.right - 5, client.top + 5), RGB(255, 255, 255));
     // Row 1 at (40, 20): its text is red.
     EXPECT_TRUE(hasPixel({client.left + 40, client.top + 20, client.left + 200, client.top + 34}, isRed));
+    // The longest line (y 120) is painted far to the right, not cut where
+    // the window was before it placed itself.
+    EXPECT_TRUE(hasPixel({client.left + 450, client.top + 118, client.right, client.top + 136}, isRed));
 
     // Dragged away, it comes back against the main window at its next paint.
     SetWindowPos(about, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -151,6 +154,12 @@ TEST(ReferencesWindow, ShowsTheSourcesAndUndoesTypingAtTheNextRepaint) {
     expectPlacedAt(references, 323, 64, 600, 460);
     EXPECT_FALSE(IsWindowEnabled(program.mainWindow()));
     EXPECT_TRUE(GetWindowLongW(references, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    // White from edge to edge, above the first box and between two boxes.
+    const RECT page = clientRectOnScreen(references);
+    for (int y : {10, 110}) {
+      const Capture row({page.left, page.top + y, page.right, page.top + y + 2});
+      EXPECT_TRUE(row.uniform(0, 0, row.width(), row.height(), white)) << y;
+    }
     for (const auto& box : boxes) {
       EXPECT_EQ(text(GetDlgItem(references, box.id)), box.text) << box.id;
     }

@@ -285,6 +285,25 @@ TEST(VcPanel, WorkedExamplesFollowTheSexAndPaintInTheirColours) {
   EXPECT_TRUE(program.answers());
 }
 
+// The virtual screen has no input method: full-width entries reach the boxes
+// as text set from outside, as a paste would bring them.
+TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
+  Program program;
+  const std::pair<int, const wchar_t*> entries[] = {
+      {ageBox, L"\uFF16\uFF10"}, {heightBox, L"\uFF11\uFF17\uFF10\u3002\uFF10"}, {vcBox, L"\uFF13\uFF0C\uFF10\uFF10\uFF10"}};
+  for (const auto& [id, entry] : entries) {
+    SendMessageW(program.control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entry));
+  }
+  click(program.control(computeButton));
+  program.settle();
+  EXPECT_EQ(program.messageBox(), nullptr);
+  EXPECT_EQ(text(program.control(ageBox)), L"60");
+  EXPECT_EQ(text(program.control(heightBox)), L"170.0");
+  EXPECT_EQ(text(program.control(vcBox)), L"3000");
+  Alignment alignment;
+  expectLines(program, manExample, alignment);
+}
+
 TEST(VcPanel, EquationsOutOfRangeShowTheirRangeFurtherLeft) {
   // man 18 y, 170 cm: Baldwin (27.63 − 0.112 × 18) × 170 = 4354.38 → 4354,
   //   3000 / 4354 = 68.9 %; JRS2014 1000 × e^(−8.8317 + 2.1043 ln 170 −

@@ -53,7 +53,7 @@ TEST(RiskForm, TotalsLevelsAndWhereTheTotalIsDrawn) {
       {"ten", {{3, 1}, {6, 2}, {6, 1}}, 10, 25, levelLow, low},
       {"eleven", {{3, 1}, {5, 1}, {7, 2}, {1, 2}, {6, 1}}, 11, 25, levelMid, mid},
       {"seventeen by a cell click", {{3, 1}, {5, 1}, {4, 1}, {7, 0}}, 17, 25, levelHigh, high},
-      {"fifteen exactly", {{3, 1}, {5, 1}, {7, 2}, {6, 1}, {4, 1}}, 15, 25, levelMid, mid},
+      {"fifteen exactly", {{3, 1}, {5, 1}, {7, 2}, {6, 1}, {4, 1}}, 15, 25, levelHigh, high},
       {"thirteen once female", {{3, 1}, {5, 1}, {7, 1}, {1, 2}}, 13, 25, levelMid, mid},
       {"sixteen exactly", {{3, 1}, {5, 1}, {7, 1}}, 16, 25, levelHigh, high},
       {"everything scoring",
@@ -71,6 +71,19 @@ TEST(RiskForm, TotalsLevelsAndWhereTheTotalIsDrawn) {
     const CellView expected{
         true, c.fill, {{std::to_string(c.total), c.x, 5, black, {}}, {c.level, 45, 5, black, {}}}};
     EXPECT_EQ(form.totalView(), expected) << c.name;
+  }
+}
+
+// Sato T, et al. Gen Thorac Cardiovasc Surg 2015;63(3):164-72: low 0-10,
+// intermediate 11-14, high 15-22.
+TEST(RiskLevel, FollowsThePublishedBands) {
+  const struct {
+    int total;
+    RiskLevel level;
+  } cases[] = {{0, RiskLevel::Low},           {10, RiskLevel::Low},  {11, RiskLevel::Intermediate},
+               {14, RiskLevel::Intermediate}, {15, RiskLevel::High}, {22, RiskLevel::High}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(riskLevel(c.total), c.level) << c.total;
   }
 }
 

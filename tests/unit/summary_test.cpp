@@ -8,7 +8,7 @@
 namespace tollandra {
 namespace {
 
-const std::string heading = "術後間質性肺炎の急性憎悪リスクスコア計算ツール Tollandra ver.5.2\r\n";
+const std::string heading = "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2\r\n";
 
 struct Form {
   RiskForm risk;
@@ -34,9 +34,9 @@ TEST(ResultSummary, ListsOnlyWhatWasAnsweredOrComputed) {
     std::string expected;
   } cases[] = {
       {"blank form", [](Form&) {}, heading},
-      {"one factor: the sex counts in the total but its row is not shown",
+      {"one factor: the sex row is still blank, but its points count and are named",
        [](Form& f) { f.risk.setFactorChoice(2, 1); },
-       heading + "術前ステロイド治療の有無：あり 3点\r\nリスクスコア：6 （低リスク）\r\n"},
+       heading + "性別：男性 3点\r\n術前ステロイド治療の有無：あり 3点\r\nリスクスコア：6 （低リスク）\r\n"},
       {"rows in screen order",
        [](Form& f) {
          f.risk.setFactorChoice(4, 2);
@@ -45,12 +45,21 @@ TEST(ResultSummary, ListsOnlyWhatWasAnsweredOrComputed) {
        },
        heading + "性別：女性 0点\r\n急性増悪の既往：あり 5点\r\n術前％VC：>80% 0点\r\nリスクスコア：5 "
                  "（低リスク）\r\n"},
-      {"a refused or missing measurement is left out",
+      {"measurements no computation has used are left out",
        [](Form& f) {
          f.panel.read(Measurement::Age, "16");
          f.panel.read(Measurement::Height, "1,70");
        },
-       heading + "身長：170 cm\r\n"},
+       heading},
+      {"newer box values never stand beside older results",
+       [](Form& f) {
+         measure(f, "60", "170", "3000");
+         f.panel.read(Measurement::Age, "16");
+         f.panel.read(Measurement::Height, "155");
+         f.risk.setFactorChoice(1, 2);
+       },
+       heading + "性別：女性 0点\r\nリスクスコア：0 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
+                 "84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n"},
       {"man 60 y, 170 cm, VC 3000",
        [](Form& f) {
          f.risk.setFactorChoice(7, 1);
@@ -62,7 +71,7 @@ TEST(ResultSummary, ListsOnlyWhatWasAnsweredOrComputed) {
        heading + "性別：男性 3点\r\n急性増悪の既往：あり 5点\r\n手術術式：区域切除以上 4点\r\n画像上 "
                  "UIPパターン：あり 4点\r\n"
                  "KL-6値：>1,000U/mL 2点\r\nリスクスコア：18 （高リスク）\r\n"
-                 "年齢：60 歳\r\n身長：170 cm\r\nＶＣ：3000 mL\r\n"
+                 "計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
                  "84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n"},
       {"woman 60 y, 155 cm, VC 2200, every factor",
        [](Form& f) {
@@ -75,12 +84,11 @@ TEST(ResultSummary, ListsOnlyWhatWasAnsweredOrComputed) {
        heading + "性別：女性 0点\r\n急性増悪の既往：なし 0点\r\n手術術式：部分切除 0点\r\n画像上 "
                  "UIPパターン：なし 0点\r\n"
                  "術前ステロイド治療の有無：なし 0点\r\nKL-6値：≦1,000U/mL 0点\r\n術前％VC：≦80% 1点\r\n"
-                 "リスクスコア：1 （低リスク）\r\n年齢：60 歳\r\n身長：155 cm\r\nＶＣ：2200 mL\r\n"
+                 "リスクスコア：1 （低リスク）\r\n計算条件：女性 60 歳 155 cm VC 2200 mL\r\n"
                  "90.3 % 2437 : Baldwin\r\n81.4 % 2702 : JRS2001\r\n77.4 % 2842 : JRS2014\r\n"},
       // Baldwin (27.63 - 0.112 x 95) x 100 = 1699 mL; 1500 / 1699 = 88.3 %.
       {"out of range equations", [](Form& f) { measure(f, "95", "100", "1500"); },
-       heading + "性別：男性 3点\r\nリスクスコア：3 （低リスク）\r\n年齢：95 歳\r\n身長：100 "
-                 "cm\r\nＶＣ：1500 mL\r\n"
+       heading + "性別：男性 3点\r\nリスクスコア：3 （低リスク）\r\n計算条件：男性 95 歳 100 cm VC 1500 mL\r\n"
                  "88.3 % 1699 : Baldwin\r\n120-190 cm : JRS2001\r\n17-90 yrs : JRS2014\r\n"},
       {"HAL answered",
        [](Form& f) {
