@@ -515,7 +515,7 @@ TEST(BadInput, PastedEntriesAreCleanedOrRefused) {
           {"1.2.3 (reads 1.2)", L"1.2.3", L"", refused(L"1.2.3")},
           {"-5", L"-5", L"", refused(L"5")},
           {"+7", L"+7", L"", refused(L"7")},
-          {"full-width digits", L"６０", L"", silent},
+          {"full-width digits", L"６０", L"", kept(L"60"), refused(L"60"), refused(L"60")},
           {"blanks around a number", L" 60 ", L"", kept(L"60"), refused(L"60"), refused(L"60")},
           {"a number with its unit", L"60 歳", L"", kept(L"60"), refused(L"60"), refused(L"60")},
           {"a comma-grouped number", L"1,500", L"", refused(L"1500"), refused(L"1500"), kept(L"1500")},
