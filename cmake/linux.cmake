@@ -46,7 +46,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 find_package(benchmark QUIET)
-file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND BENCH_SOURCES)
   add_executable(core_bench ${BENCH_SOURCES})
   target_link_libraries(core_bench PRIVATE tollandra_core benchmark::benchmark)

@@ -7,11 +7,25 @@ enable_language(RC)
 set(WIN_LINK_OPTIONS -static -s -Wl,--no-insert-timestamp)
 set(WIN_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
-file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/*/*_window.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/mainwindow/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
+# The Win32 shell, listed by folder.
+set(SHELL_SOURCES
+  src/win/app/app.cpp
+  src/win/app/main.cpp
+  src/win/build/builder.cpp
+  src/win/paint/cell_painter.cpp
+  src/win/platform/clipboard.cpp
+  src/win/platform/win.cpp
+  src/win/windows/form_glue.cpp
+  src/win/windows/hal_window.cpp
+  src/win/windows/info_window.cpp
+  src/win/windows/main_window.cpp)
+list(TRANSFORM SHELL_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+
+# The core once for every Windows program: the program, the end-to-end tests
+# and the driver, which take their ids from its window tables.
+add_library(tollandra_core_win STATIC ${CORE_SOURCES})
+target_include_directories(tollandra_core_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(tollandra_core_win PRIVATE ${TOLLANDRA_WARNINGS})
 
 set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/resources/tollandra.rc)
 set(RESOURCE_SOURCES)
@@ -19,12 +33,12 @@ if(EXISTS ${RESOURCE_FILE})
   set(RESOURCE_SOURCES ${RESOURCE_FILE})
 endif()
 
-add_executable(Tollandra WIN32 ${CORE_SOURCES} ${SHELL_SOURCES} ${RESOURCE_SOURCES})
+add_executable(Tollandra WIN32 ${SHELL_SOURCES} ${RESOURCE_SOURCES})
 target_include_directories(Tollandra PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(Tollandra PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(Tollandra PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TOLLANDRA_WARNINGS}> $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(Tollandra PRIVATE -municode ${WIN_LINK_OPTIONS})
-target_link_libraries(Tollandra PRIVATE comctl32 gdi32 user32 kernel32)
+target_link_libraries(Tollandra PRIVATE tollandra_core_win comctl32 gdi32 user32 kernel32)
 set_target_properties(Tollandra PROPERTIES OUTPUT_NAME Tollandra RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resources")
 
@@ -36,14 +50,14 @@ target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
 target_compile_definitions(e2e_tests PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(e2e_tests PRIVATE ${TOLLANDRA_WARNINGS} -municode)
 target_link_options(e2e_tests PRIVATE -municode -static)
-target_link_libraries(e2e_tests PRIVATE gtest_windows psapi version gdi32 user32 kernel32)
+target_link_libraries(e2e_tests PRIVATE tollandra_core_win gtest_windows psapi version gdi32 user32 kernel32)
 set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_executable(drive ${CMAKE_SOURCE_DIR}/tools/drive.cpp)
 target_compile_definitions(drive PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(drive PRIVATE ${TOLLANDRA_WARNINGS} -municode)
 target_link_options(drive PRIVATE -municode -static)
-target_link_libraries(drive PRIVATE gdi32 user32 kernel32)
+target_link_libraries(drive PRIVATE tollandra_core_win gdi32 user32 kernel32)
 set_target_properties(drive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The smallest window program, linked like Tollandra.exe: the yardstick its

@@ -1,11 +1,16 @@
 // A small helper for the scripts: waits for a window of the program and
 // presses its buttons, since X tools cannot see inside Wine's desktop.
-//   drive wait CLASS [SECONDS]      exit 0 once a window of CLASS is visible
-//   drive click CLASS BUTTON_ID     BM_CLICK on a child button
-//   drive set CLASS ID TEXT         WM_SETTEXT to a child control
-//   drive command CLASS ID          posts WM_COMMAND ID (a menu item) to the window
-//   drive close CLASS               WM_CLOSE to the window
-//   drive shot FILE.bmp             the whole screen as Wine composes it
+// Windows are named main, hal, intro, about or references; controls by their
+// role in the program's window tables (option, points, measurement, compute,
+// start, exit, close, hide) and its item and option where it has them.
+//   drive wait WINDOW [SECONDS]         exit 0 once the window (or a window of
+//                                       that class) is visible
+//   drive click WINDOW ROLE [ITEM [OPTION]]  BM_CLICK on that control
+//   drive set WINDOW ROLE ITEM TEXT     WM_SETTEXT to that control
+//   drive menu COMMAND                  a menu item of the main window: hal,
+//                                       references, about or close
+//   drive close WINDOW                  WM_CLOSE to the window
+//   drive shot FILE.bmp                 the whole screen as Wine composes it
 //   drive time EXE CLASS [TITLE]    starts EXE, prints the milliseconds until
 //                                   its first visible window of CLASS (and
 //                                   TITLE), then closes it and waits for it
@@ -19,20 +24,84 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/windows/window_tables.h"
 
 namespace {
 
-HWND visibleWindow(const wchar_t* windowClass) {
-  HWND window = FindWindowW(windowClass, nullptr);
+using tollandra::Role;
+using tollandra::WindowKind;
+
+template <typename Value>
+struct Name {
+  const wchar_t* name;
+  Value value;
+};
+
+template <typename Value, std::size_t n>
+std::optional<Value> lookUp(const Name<Value> (&names)[n], const wchar_t* name) {
+  for (const auto& entry : names) {
+    if (std::wcscmp(entry.name, name) == 0) {
+      return entry.value;
+    }
+  }
+  return std::nullopt;
+}
+
+constexpr Name<WindowKind> windowNames[] = {{L"main", WindowKind::Main},
+                                            {L"hal", WindowKind::Hal},
+                                            {L"intro", WindowKind::Introduction},
+                                            {L"about", WindowKind::About},
+                                            {L"references", WindowKind::References}};
+constexpr Name<Role> roleNames[] = {{L"option", Role::Option},         {L"points", Role::Points},
+                                    {L"measurement", Role::MeasurementBox}, {L"compute", Role::Compute},
+                                    {L"start", Role::Start},           {L"exit", Role::Exit},
+                                    {L"close", Role::Close},           {L"hide", Role::Hide}};
+constexpr Name<tollandra::Command> commandNames[] = {{L"hal", tollandra::Command::ToggleHal},
+                                                     {L"references", tollandra::Command::OpenReferences},
+                                                     {L"about", tollandra::Command::OpenAbout},
+                                                     {L"close", tollandra::Command::Close}};
+
+// The visible window the name stands for, found by its class and title; a
+// name that is none of the program's is taken for a window class.
+HWND visibleWindow(const wchar_t* name) {
+  const std::optional<WindowKind> kind = lookUp(windowNames, name);
+  if (!kind) {
+    HWND window = FindWindowW(name, nullptr);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+  }
+  const tollandra::WindowSpec& spec = tollandra::windowSpec(*kind);
+  const std::wstring className(spec.className.begin(), spec.className.end());
+  std::wstring title(static_cast<std::size_t>(MultiByteToWideChar(
+                         CP_UTF8, 0, spec.title.data(), static_cast<int>(spec.title.size()), nullptr, 0)),
+                     L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, spec.title.data(), static_cast<int>(spec.title.size()), title.data(),
+                      static_cast<int>(title.size()));
+  HWND window = FindWindowW(className.c_str(), title.c_str());
   return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-int waitFor(const wchar_t* windowClass, double seconds) {
+// The control named by ROLE [ITEM [OPTION]] in the window named by NAME.
+HWND controlOf(const wchar_t* name, int argc, wchar_t** argv) {
+  HWND window = visibleWindow(name);
+  const std::optional<Role> role = argc >= 1 ? lookUp(roleNames, argv[0]) : std::nullopt;
+  if (window == nullptr || !role) {
+    return nullptr;
+  }
+  const int item = argc >= 2 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 0;
+  const int option = argc >= 3 ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;
+  const int id = tollandra::controlId(*lookUp(windowNames, name), *role, item, option);
+  return id != 0 ? GetDlgItem(window, id) : nullptr;
+}
+
+int waitFor(const wchar_t* name, double seconds) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   while (GetTickCount64() < deadline) {
-    if (visibleWindow(windowClass) != nullptr) {
+    if (visibleWindow(name) != nullptr) {
       Sleep(300);  // let it finish its first paint
       return 0;
     }
@@ -172,8 +241,7 @@ int wmain(int argc, wchar_t** argv) {
     return waitFor(argv[2], argc >= 4 ? std::wcstod(argv[3], nullptr) : 20);
   }
   if (argc >= 4 && std::wcscmp(argv[1], L"click") == 0) {
-    HWND window = visibleWindow(argv[2]);
-    HWND button = window != nullptr ? GetDlgItem(window, std::wcstol(argv[3], nullptr, 10)) : nullptr;
+    HWND button = controlOf(argv[2], argc - 3, argv + 3);
     if (button == nullptr) {
       return 1;
     }
@@ -181,25 +249,25 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(300);
     return 0;
   }
-  if (argc >= 5 && std::wcscmp(argv[1], L"set") == 0) {
-    HWND window = visibleWindow(argv[2]);
-    HWND control = window != nullptr ? GetDlgItem(window, std::wcstol(argv[3], nullptr, 10)) : nullptr;
+  if (argc >= 6 && std::wcscmp(argv[1], L"set") == 0) {
+    HWND control = controlOf(argv[2], 2, argv + 3);
     if (control == nullptr) {
       return 1;
     }
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[5]));
     return 0;
   }
-  if (argc >= 4 && std::wcscmp(argv[1], L"command") == 0) {
-    HWND window = visibleWindow(argv[2]);
-    if (window == nullptr) {
+  if (argc >= 3 && std::wcscmp(argv[1], L"menu") == 0) {
+    HWND window = visibleWindow(L"main");
+    const std::optional<tollandra::Command> command = lookUp(commandNames, argv[2]);
+    if (window == nullptr || !command) {
       return 1;
     }
-    PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(std::wcstol(argv[3], nullptr, 10)), 0);
+    PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(tollandra::commandId(*command)), 0);
     return 0;
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {
-    HWND window = FindWindowW(argv[2], nullptr);
+    HWND window = visibleWindow(argv[2]);
     if (window == nullptr) {
       return 1;
     }

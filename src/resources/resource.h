@@ -3,7 +3,7 @@
 #ifndef TOLLANDRA_RESOURCES_RESOURCE_H_
 #define TOLLANDRA_RESOURCES_RESOURCE_H_
 
-// The introduction's title bitmap, loaded with LoadImageA by this number.
+// The introduction's title bitmap, loaded by this number.
 #define IDB_TITLE 101
 
 #endif  // TOLLANDRA_RESOURCES_RESOURCE_H_

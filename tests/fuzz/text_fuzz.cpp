@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "text/convert.h"
-#include "vc/equations.h"
-#include "vc/measurement.h"
+#include "core/text/convert.h"
+#include "core/vc/equations.h"
+#include "core/vc/measurement.h"
 
 using namespace tollandra;
 

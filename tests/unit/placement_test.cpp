@@ -1,46 +1,33 @@
 #include <gtest/gtest.h>
 
-#include "view/placement.h"
+#include "core/windows/placement.h"
 
 namespace tollandra {
 namespace {
 
-TEST(Placement, MainWindowAndIntroductionCentreOnTheScreen) {
+// Halves in single precision, cut toward zero: 1365 / 2 - 340 = 342.5 -> 342,
+// 539 / 2 - 270 = -0.5 -> 0. The HAL window halves a top within 160 px of
+// the screen's top, also cut toward zero: -9 / 2 -> -4.
+TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   const struct {
     int width, height;
     Point main, intro;
-  } cases[] = {
-      {1920, 1080, {620, 240}, {690, 260}},  {1366, 768, {343, 84}, {413, 104}},
-      {1365, 768, {342, 84}, {412, 104}},    {1024, 768, {172, 84}, {242, 104}},
-      {539, 559, {-70, -20}, {0, 0}},  // -0.5 cuts toward zero
-      {400, 300, {-140, -150}, {-70, -130}},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(mainWindowOrigin(c.width, c.height), c.main) << c.width << "x" << c.height;
-    EXPECT_EQ(introductionOrigin(c.width, c.height), c.intro) << c.width << "x" << c.height;
+  } screens[] = {{1920, 1080, {620, 240}, {690, 260}}, {1366, 768, {343, 84}, {413, 104}},
+                 {1365, 768, {342, 84}, {412, 104}},   {1024, 768, {172, 84}, {242, 104}},
+                 {539, 559, {-70, -20}, {0, 0}}};
+  for (const auto& s : screens) {
+    EXPECT_EQ(mainWindowOrigin(s.width, s.height), s.main) << s.width << "x" << s.height;
+    EXPECT_EQ(introductionOrigin(s.width, s.height), s.intro) << s.width << "x" << s.height;
   }
-}
-
-TEST(Placement, HalWindowSitsAboveTheMainWindowOrAtHalfItsTop) {
   const struct {
     int left, top;
-    Point hal;
-  } cases[] = {
-      {343, 84, {403, 42}}, {100, 100, {160, 50}}, {0, 161, {60, 1}},
-      {0, 160, {60, 80}},   {0, -8, {60, -4}},     {10, 500, {70, 340}},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(halWindowOrigin(Rect{c.left, c.top, c.left + 680, c.top + 650}), c.hal) << c.top;
-  }
-}
-
-TEST(Placement, InfoWindowsSitUpAndLeftOfTheMainWindow) {
-  const struct {
-    int left, top;
-    Point info;
-  } cases[] = {{100, 80, {80, 60}}, {0, 0, {-20, -20}}, {172, 84, {152, 64}}, {343, 84, {323, 64}}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(infoWindowOrigin(Rect{c.left, c.top, c.left + 680, c.top + 650}), c.info);
+    Point hal, info;
+  } mains[] = {{343, 84, {403, 42}, {323, 64}}, {100, 100, {160, 50}, {80, 80}}, {0, 161, {60, 1}, {-20, 141}},
+               {0, 160, {60, 80}, {-20, 140}},  {0, -8, {60, -4}, {-20, -28}},   {5, -9, {65, -4}, {-15, -29}}};
+  for (const auto& m : mains) {
+    const Rect main{m.left, m.top, m.left + 680, m.top + 650};
+    EXPECT_EQ(halWindowOrigin(main), m.hal) << m.top;
+    EXPECT_EQ(infoWindowOrigin(main), m.info) << m.top;
   }
 }
 

@@ -1,0 +1,92 @@
+#include "core/forms/scored_form.h"
+
+#include <string>
+
+#include "core/text/convert.h"
+
+namespace tollandra {
+namespace {
+
+const CellView blank;
+
+}  // namespace
+
+ScoredForm::ScoredForm(const FormSpec& spec)
+    : spec_(&spec), points_(spec.items.size()), summaries_(spec.summaries.size()) {
+  choices_.reserve(spec.items.size());
+  for (const ItemSpec& entry : spec.items) {
+    choices_.push_back(entry.initialChoice);
+  }
+}
+
+bool ScoredForm::choose(int item, int option) {
+  if (!has(item) || option < 0 || option > 2) {
+    return false;
+  }
+  std::uint8_t& chosen = choices_[slot(item)];
+  chosen = static_cast<std::uint8_t>(option == 0 ? chosen % 2 + 1 : option);
+  // The points cell of a chosen item: red for the option that scores, blue
+  // for the other, at the same place in every form.
+  points_[slot(item)] =
+      CellView{true, white, {TextRun{NumberToText(points(item)), 30, 10, chosen == 1 ? red : blue, white}}};
+  for (std::size_t i = 0; i < summaries_.size(); ++i) {
+    summaries_[i] = summaryOf(spec_->summaries[i]);
+  }
+  return true;
+}
+
+const ItemSpec& ScoredForm::item(int item) const { return spec_->items[has(item) ? slot(item) : 0]; }
+
+int ScoredForm::choice(int item) const { return has(item) ? choices_[slot(item)] : 0; }
+
+int ScoredForm::points(int item) const {
+  switch (choice(item)) {
+    case 1:
+      return spec_->items[slot(item)].points1;
+    case 2:
+      return spec_->items[slot(item)].points2;
+    default:
+      return 0;
+  }
+}
+
+int ScoredForm::total() const {
+  int sum = 0;
+  for (int k = 1; k <= itemCount(); ++k) {
+    sum += points(k);
+  }
+  return sum;
+}
+
+const Band& ScoredForm::band() const {
+  const int sum = total();
+  for (const Band& candidate : spec_->bands) {
+    if (sum >= candidate.from) {
+      return candidate;
+    }
+  }
+  return spec_->bands.back();
+}
+
+OptionMarks ScoredForm::marks(int item) const { return {choice(item) == 1, choice(item) != 1}; }
+
+const CellView& ScoredForm::pointsView(int item) const { return has(item) ? points_[slot(item)] : blank; }
+
+const CellView& ScoredForm::summaryView(std::size_t which) const {
+  return which < summaries_.size() ? summaries_[which] : blank;
+}
+
+CellView ScoredForm::summaryOf(const SummarySpec& summary) const {
+  const int sum = total();
+  const Band& current = band();
+  CellView view{true, summary.bandFill ? current.fill : white, {}};
+  for (const SummaryRun& run : summary.runs) {
+    const bool isTotal = run.shows == SummaryRun::Shows::Total;
+    const int x = isTotal && sum > 9 ? run.x - run.twoDigitShift : run.x;
+    view.runs.push_back(TextRun{isTotal ? NumberToText(sum) : std::string(current.text), x, run.y, black,
+                                run.opaque ? std::optional<Rgb>(white) : std::nullopt});
+  }
+  return view;
+}
+
+}  // namespace tollandra

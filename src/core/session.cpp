@@ -1,0 +1,18 @@
+#include "core/session.h"
+
+#include "core/summary/summary.h"
+
+namespace tollandra {
+
+bool Session::recalculateVc() {
+  if (!panel.ready()) {
+    return false;
+  }
+  const bool male = risk.choice(sexFactor) == 1;
+  risk.choose(sexFactor, male ? 1 : 2);
+  return panel.compute(male ? Sex::Male : Sex::Female);
+}
+
+std::string Session::summary() const { return resultSummary(risk, panel, hal); }
+
+}  // namespace tollandra

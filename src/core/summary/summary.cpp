@@ -1,0 +1,82 @@
+#include "core/summary/summary.h"
+
+#include <string_view>
+
+#include "core/forms/forms.h"
+#include "core/text/convert.h"
+#include "core/view/cell_view.h"
+#include "core/windows/window_tables.h"
+
+namespace tollandra {
+namespace {
+
+constexpr std::string_view lineEnd = "\r\n";
+
+// "性別 ：" -> "性別"
+std::string labelWithoutColon(std::string_view label) {
+  constexpr std::string_view colon = " ：";
+  if (label.ends_with(colon)) {
+    label.remove_suffix(colon.size());
+  }
+  return std::string(label);
+}
+
+std::string optionCaption(const ItemSpec& item, int choice) {
+  return trimBlanks(std::string(choice == 1 ? item.option1 : item.option2));
+}
+
+void addLine(std::string& text, const std::string& line) {
+  text += line;
+  text += lineEnd;
+}
+
+// One line per drawn item, in the order the window shows them.
+void addItems(std::string& text, const ScoredForm& form, WindowKind window, std::string_view prefix,
+              int alwaysCounted) {
+  for (int k : itemsTopToBottom(window)) {
+    // The total counts the sex factor from its first drawing on, even while
+    // the sex row itself is still blank: the record names its points then.
+    const bool counted = k == alwaysCounted && form.summaryView(totalSummary).drawn;
+    if (!form.pointsView(k).drawn && !counted) {
+      continue;
+    }
+    addLine(text, std::string(prefix) + labelWithoutColon(form.item(k).label) + "：" +
+                      optionCaption(form.item(k), form.choice(k)) + " " + NumberToText(form.points(k)) + "点");
+  }
+}
+
+// Written from what the last computation used, never from the boxes, which
+// may hold newer values that no result on screen was computed from.
+void addMeasurements(std::string& text, const VcPanel& panel) {
+  if (!panel.computed()) {
+    return;
+  }
+  const VcPanel::Basis& basis = panel.basis();
+  const ItemSpec& sex = riskItems[sexFactor - 1];
+  addLine(text, "計算条件：" + optionCaption(sex, basis.sex == Sex::Male ? 1 : 2) + " " +
+                    NumberToText(basis.age) + " 歳 " + NumberToText(basis.height) + " cm VC " +
+                    NumberToText(basis.vc) + " mL");
+  for (ReferenceEquation equation : allEquations) {
+    addLine(text, cellWindowText(panel.resultView(equation)));
+  }
+}
+
+}  // namespace
+
+std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal) {
+  std::string text;
+  addLine(text, "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2");
+  addItems(text, risk, WindowKind::Main, "", sexFactor);
+  if (risk.summaryView(totalSummary).drawn) {
+    addLine(text, "リスクスコア：" + cellWindowText(risk.summaryView(totalSummary)));
+  }
+  addMeasurements(text, panel);
+  if (hal.summaryView(totalSummary).drawn) {
+    addItems(text, hal, WindowKind::Hal, "HAL ", 0);
+    addLine(text, "HAL Total points：" + cellWindowText(hal.summaryView(totalSummary)));
+    addLine(text, "HAL score：" + cellWindowText(hal.summaryView(classSummary)));
+  }
+  return text;
+}
+
+}  // namespace tollandra

@@ -1,0 +1,52 @@
+#pragma once
+// The three reference equations for the predicted vital capacity and the
+// JRS2014 age table they read. Pure functions of their arguments and the
+// table: no user interface, no state of their own.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tollandra {
+
+// Numbered from 1 in the order the result boxes show them.
+enum class ReferenceEquation { Baldwin = 1, JRS2001, JRS2014 };
+inline constexpr ReferenceEquation allEquations[] = {ReferenceEquation::Baldwin, ReferenceEquation::JRS2001,
+                                                     ReferenceEquation::JRS2014};
+enum class Sex { Male, Female };
+
+// "Baldwin", "JRS2001", "JRS2014": the names shown next to each result.
+std::string_view equationName(ReferenceEquation equation);
+
+// The JRS2014 age-dependent spline terms (× 10000), one row per whole age in
+// years. Cells hold the values as text and are converted whenever they are
+// used; cell 0 stays empty, cells 1 to 6 hold the six values of the row.
+// Cell 5 is read for men and cell 6 for women.
+struct Jrs2014Grid {
+  static constexpr std::size_t rowCount = 96;
+  static constexpr std::size_t cellCount = 7;
+  std::array<std::array<std::string, cellCount>, rowCount> rows;
+};
+
+// Stores one row text into the grid row named by its first field. A text
+// without any ";" carries no values and is ignored, and so is an index that
+// is not a whole age from 0 to 95: nothing is ever written outside the grid.
+void parseJrs2014Row(std::string_view rowText, Jrs2014Grid& grid);
+
+// A grid filled from the built-in row texts "age;value 1;...;value 6" of
+// the ages 17 to 95.
+Jrs2014Grid loadJrs2014Grid();
+
+struct Prediction {
+  bool inRange = false;
+  double ml = 0;               // unrounded; meaningful only when inRange
+  std::string_view rangeText;  // the range that was left; empty when inRange
+};
+
+// The predicted VC in mL, or the age range text when the age is outside the
+// equation's range (NaN included), else the height range text when the
+// height is. Ages may carry decimals; the table is read at the whole age.
+Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age, double height);
+
+}  // namespace tollandra

@@ -1,0 +1,63 @@
+#pragma once
+// Reading the three typed measurements of the %VC panel: cleaning, limits,
+// the sentinel a box shows when it holds no value, and the refusal message.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tollandra {
+
+// Numbered from 1 in the order the boxes are read.
+enum class Measurement { Age = 1, Height, Vc };
+
+// Character positions in a box's text, from start up to end.
+struct Selection {
+  int start = 0;
+  int end = 0;
+};
+
+// Limits are inclusive.
+struct InputRule {
+  std::string_view sentinel;  // what the box shows while it holds no value
+  double lower;
+  double upper;
+  std::string_view caption;  // title of the refusal message
+  std::string_view tail;     // the refusal text after the entry
+  std::optional<Selection> focusSelection;  // what is selected when the box gains the focus
+};
+
+const InputRule& inputRule(Measurement which);
+
+struct PanelInput {
+  double value = 0;  // 0 = not given or refused
+  std::string text;  // what the box shows after its last reading
+  bool operator==(const PanelInput&) const = default;
+};
+
+struct RefusalMessage {
+  std::string caption;
+  std::string text;
+  bool operator==(const RefusalMessage&) const = default;
+};
+
+struct Reading {
+  double value = 0;
+  std::string text;                       // to write back into the box
+  std::optional<RefusalMessage> message;  // to show after writing back
+  bool operator==(const Reading&) const = default;
+};
+
+// Entries longer than this many characters are cut short in the message.
+inline constexpr std::size_t quotedEntryLimit = 32;
+
+// Decides what a box's raw text means. Full-width digits and full stops
+// ("６０", "１７０。５") read as their ASCII forms before the digits and
+// points are kept, so the text written back is always ASCII. Empty, digitless or sentinel text is
+// silent and reads as 0; a number outside the limits (or too long to be
+// finite) reads as 0 too, with a message. A refused reading already carries
+// the sentinel, so the box can be rewritten before the message is shown.
+Reading readMeasurement(std::string_view raw, const InputRule& rule);
+
+}  // namespace tollandra

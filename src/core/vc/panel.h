@@ -1,0 +1,66 @@
+#pragma once
+// The state of the %VC panel: the three measurements as last read, the
+// JRS2014 table and the last results with their painted views. The window
+// code only moves texts between its controls and this class.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "core/vc/equations.h"
+#include "core/vc/measurement.h"
+#include "core/vc/results.h"
+#include "core/view/cell_view.h"
+
+namespace tollandra {
+
+class VcPanel {
+ public:
+  // Fills the JRS2014 table; once, when the main window is created. A
+  // computation before it loads the table itself rather than read blanks.
+  void loadGrid();
+
+  // Reads one box's raw text and keeps the outcome; the caller writes
+  // reading.text back into the box and then shows reading.message, if any.
+  Reading read(Measurement which, std::string_view raw);
+
+  // value 0 and empty text until the box has been read.
+  const PanelInput& input(Measurement which) const;
+
+  // All three measurements are given: age × height × VC is not 0.
+  bool ready() const;
+
+  // Recomputes the three results and their views for this sex when ready();
+  // otherwise does nothing, so the boxes keep what they showed. Returns
+  // whether it computed.
+  bool compute(Sex sex);
+
+  // At least one computation has run.
+  bool computed() const;
+
+  // What the last computation used; meaningful once computed(). The boxes
+  // may hold other values by now, refused or not yet computable.
+  struct Basis {
+    Sex sex = Sex::Male;
+    double age = 0;
+    double height = 0;
+    double vc = 0;
+  };
+  const Basis& basis() const { return basis_; }
+
+  const EquationResult& result(ReferenceEquation equation) const;
+
+  // drawn == false until the first computation.
+  const CellView& resultView(ReferenceEquation equation) const;
+
+ private:
+  Jrs2014Grid grid_;
+  bool gridLoaded_ = false;
+  std::array<PanelInput, 3> inputs_;
+  References results_;
+  std::array<CellView, 3> views_;
+  bool computed_ = false;
+  Basis basis_;
+};
+
+}  // namespace tollandra

@@ -1,0 +1,99 @@
+#include "core/vc/results.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "core/text/convert.h"
+
+namespace tollandra {
+namespace {
+
+// Binary doubles miss decimal halves by an ulp or so; far smaller than any
+// difference a rounding to mL or to 0.1 % could show.
+constexpr double halfTolerance = 1e-9;
+
+constexpr double redLimitPercent = 80;
+
+// The text after some blanks, cut to its last width characters.
+std::string lastOfPadded(const std::string& text, std::size_t blanks, std::size_t width) {
+  std::string field;
+  field.reserve(blanks + text.size() + 2);  // room for the " %" a percentage gets
+  field.append(blanks, ' ');
+  field += text;
+  if (field.size() > width) {
+    field.erase(0, field.size() - width);
+  }
+  return field;
+}
+
+EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age,
+                        double height, double vc) {
+  const Prediction prediction = predictVc(grid, equation, sex, age, height);
+  EquationResult result;
+  if (prediction.inRange) {
+    result.predictedMl = roundHalfUp(prediction.ml, 0);
+    result.predictedText = NumberToText(result.predictedMl);
+    result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
+    result.percentText = formatFixed(result.percentVc, 1);
+  } else {
+    result.predictedText = prediction.rangeText;
+  }
+  result.predictedText.append(" : ").append(equationName(equation));
+  return result;
+}
+
+}  // namespace
+
+double roundHalfUp(double x, int n) {
+  // Powers of ten up to 10^22 are exact doubles, so the table gives what pow
+  // gives, without its cost on every result.
+  static constexpr double powersOfTen[] = {1, 10, 100, 1000, 10000};
+  const double scale = n >= 0 && n < 5 ? powersOfTen[n] : std::pow(10.0, n);
+  const double y = x * scale;
+  double f = std::floor(y);
+  if (y - f >= 0.5 - halfTolerance) {
+    f += 1;
+  }
+  return f / scale;
+}
+
+std::string formatFixed(double x, int d) {
+  std::string s = NumberToText(roundHalfUp(x, 1));
+  s += s.find('.') == std::string::npos ? ".0000" : "0000";
+  const std::size_t point = s.find('.');
+  return d <= 0 ? s.substr(0, point) : s.substr(0, point + 1 + static_cast<std::size_t>(d));
+}
+
+const EquationResult& References::of(ReferenceEquation equation) const {
+  switch (equation) {
+    case ReferenceEquation::JRS2001:
+      return jrs2001;
+    case ReferenceEquation::JRS2014:
+      return jrs2014;
+    case ReferenceEquation::Baldwin:
+      break;
+  }
+  return baldwin;
+}
+
+References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, double height, double vc) {
+  References references;
+  references.jrs2014 = resultOf(grid, ReferenceEquation::JRS2014, sex, age, height, vc);
+  references.jrs2001 = resultOf(grid, ReferenceEquation::JRS2001, sex, age, height, vc);
+  references.baldwin = resultOf(grid, ReferenceEquation::Baldwin, sex, age, height, vc);
+  return references;
+}
+
+CellView resultView(const EquationResult& result) {
+  CellView view{true, white, {}};
+  view.runs.reserve(2);
+  const bool hasPercent = result.percentVc != 0;
+  if (hasPercent) {
+    const Rgb color = result.percentVc <= redLimitPercent ? red : blue;
+    view.runs.push_back({lastOfPadded(result.percentText, 3, 7) + " %", 0, 3, color, white});
+  }
+  view.runs.push_back({lastOfPadded(result.predictedText, 6, 20), hasPercent ? 70 : 60, 3, black, white});
+  return view;
+}
+
+}  // namespace tollandra

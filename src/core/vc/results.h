@@ -1,0 +1,47 @@
+#pragma once
+// Turns the three predictions into what the result boxes show: whole mL, a
+// %VC with one decimal, their texts and the painted view of each box.
+
+#include <string>
+
+#include "core/vc/equations.h"
+#include "core/view/cell_view.h"
+
+namespace tollandra {
+
+// Rounds to n decimals with halves going up (2.5 → 3, −2.5 → −2). A value
+// within 1e-9 of a half counts as the half, so that products such as
+// (27.63 − 0.112 × 40) × 170, exactly 3935.5 but 3935.4999999999995 in
+// doubles, round the way the arithmetic on paper does.
+double roundHalfUp(double x, int n);
+
+// x rounded to one decimal (whatever d is), then cut to d decimals, padding
+// with zeros: 72.4 → "72.4", 102 → "102.0", 99.96 → "100.0".
+std::string formatFixed(double x, int d);
+
+struct EquationResult {
+  double predictedMl = 0;     // whole mL; 0 when out of range
+  std::string predictedText;  // "4142 : JRS2014", or "17-90 yrs : JRS2014" when out of range
+  double percentVc = 0;       // one decimal; 0 when out of range
+  std::string percentText;    // "72.4"; empty when out of range
+  bool operator==(const EquationResult&) const = default;
+};
+
+struct References {
+  EquationResult baldwin;
+  EquationResult jrs2001;
+  EquationResult jrs2014;
+  const EquationResult& of(ReferenceEquation equation) const;
+  bool operator==(const References&) const = default;
+};
+
+// The three results for one patient; the %VC is taken of the rounded
+// prediction. vc is the measured VC in mL.
+References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, double height, double vc);
+
+// One result box: the %VC right-aligned at the left, red at 80 or less and
+// blue above, then the predicted text right-aligned in black; an equation
+// out of range shows only its range text, 10 pixels further left.
+CellView resultView(const EquationResult& result);
+
+}  // namespace tollandra

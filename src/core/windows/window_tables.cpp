@@ -1,0 +1,281 @@
+#include "core/windows/window_tables.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/forms/forms.h"
+#include "core/vc/equations.h"
+#include "core/vc/measurement.h"
+
+namespace tollandra {
+namespace {
+
+using namespace style;
+using enum ControlClass;
+using enum Role;
+
+constexpr std::uint32_t option1Style = leftText | buttonRight | buttonVCenter;
+constexpr std::uint32_t autoOption1 = group | autoRadioButton | option1Style;
+constexpr std::uint32_t autoOption2 = group | autoRadioButton | buttonVCenter;
+constexpr std::uint32_t cellStyle = ownerDrawButton | buttonCenter | buttonVCenter;
+constexpr std::uint32_t frame = exDlgModalFrame;
+constexpr std::uint32_t edge = exStaticEdge;
+
+constexpr const ItemSpec& risk(int factor) { return riskItems[static_cast<std::size_t>(factor - 1)]; }
+constexpr const ItemSpec& hal(int item) { return halItems[static_cast<std::size_t>(item - 1)]; }
+constexpr int measurement(Measurement which) { return static_cast<int>(which); }
+constexpr int equation(ReferenceEquation which) { return static_cast<int>(which); }
+
+// Rows of the risk form, top to bottom: factor 1 (y 20), 3, 7, 5, 2, 6, 4;
+// ids follow the factor number, not the screen order.
+constexpr std::array<ControlRow, 42> mainControls = {{
+    // Scrolling sideways lets a long paste in whole, so the reading sees and
+    // refuses it rather than a silently cut copy.
+    {1000, Edit, "**", {190, 480, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+     measurement(Measurement::Age)},
+    {1001, Edit, "***", {190, 520, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+     measurement(Measurement::Height)},
+    {1002, Edit, "****", {190, 560, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+     measurement(Measurement::Vc)},
+    {1003, Static, "年齢 （ 17 - 100 yrs ）", {5, 483, 180, 20}, staticRight},
+    {1004, Static, "ＶＣ (1,000-6,000 mL ）", {6, 564, 180, 20}, staticRight},
+    {1005, Static, "身長 ( 94 - 210 cm ）", {5, 523, 180, 20}, staticRight},
+    {1006, Button, "%VC 計算  → ", {280, 520, 110, 25}, pushButton | buttonCenter, 0, Compute},
+    {1007, Static, risk(1).label, {20, 30, 205, 20}, staticRight},
+    {1008, Static, risk(2).label, {20, 230, 205, 20}, staticRight},
+    {1009, Static, risk(3).label, {20, 80, 205, 20}, staticRight},
+    {1010, Static, risk(4).label, {20, 330, 205, 25}, staticRight},
+    {1011, Static, risk(5).label, {20, 180, 205, 20}, staticRight},
+    {1012, Static, risk(6).label, {20, 280, 205, 20}, staticRight},
+    {1013, Static, risk(7).label, {20, 130, 205, 20}, staticRight},
+    {1014, Static,
+     "----------------------------------------------------------------------------"
+     "   参考 （ ＊表記外の入力制限があります ）",
+     {34, 415, 600, 36}, staticLeft},
+    // A group of its own: the window's last group wraps around to the first
+    // controls, so a click on 1028 would otherwise clear the male mark.
+    {1015, Button, risk(1).option1, {230, 20, 140, 35}, group | radioButton | option1Style, frame, Option, 1, 1},
+    {1016, Button, risk(2).option1, {230, 220, 140, 35}, autoOption1, frame, Option, 2, 1},
+    {1017, Button, risk(3).option1, {230, 70, 140, 35}, autoOption1, frame, Option, 3, 1},
+    {1018, Button, risk(4).option1, {230, 320, 140, 35}, autoOption1, frame, Option, 4, 1},
+    {1019, Button, risk(5).option1, {230, 170, 140, 35}, autoOption1, frame, Option, 5, 1},
+    {1020, Button, risk(6).option1, {230, 270, 140, 35}, autoOption1, frame, Option, 6, 1},
+    {1021, Button, risk(7).option1, {230, 120, 140, 35}, autoOption1, frame, Option, 7, 1},
+    // Its own group: otherwise a click on the auto radio button before it
+    // (区域切除以上) would clear the female mark while female stays chosen.
+    {1022, Button, risk(1).option2, {460, 20, 130, 35}, group | radioButton | buttonLeft | buttonVCenter, frame,
+     Option, 1, 2},
+    {1023, Button, risk(2).option2, {460, 220, 130, 35}, autoOption2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, risk(3).option2, {460, 70, 130, 35}, autoOption2, frame, Option, 3, 2},
+    {1025, Button, risk(4).option2, {460, 320, 130, 35}, autoOption2, frame, Option, 4, 2},
+    {1026, Button, risk(5).option2, {460, 170, 130, 35}, autoOption2, frame, Option, 5, 2},
+    {1027, Button, risk(6).option2, {460, 270, 130, 35}, autoOption2, frame, Option, 6, 2},
+    {1028, Button, risk(7).option2, {460, 120, 130, 35}, autoOption2, frame, Option, 7, 2},
+    {1029, Button, "*", {380, 19, 70, 35}, cellStyle, edge, Points, 1},
+    {1030, Button, "*", {380, 220, 70, 35}, cellStyle, edge, Points, 2},
+    {1031, Button, "*", {380, 70, 70, 35}, cellStyle, edge, Points, 3},
+    {1032, Button, "*", {380, 320, 70, 35}, cellStyle, edge, Points, 4},
+    {1033, Button, "*", {380, 170, 70, 35}, cellStyle, edge, Points, 5},
+    {1034, Button, "*", {380, 270, 70, 35}, cellStyle, edge, Points, 6},
+    {1035, Button, "*", {380, 120, 70, 35}, cellStyle, edge, Points, 7},
+    // Painted by its owner so it can show its total again at every repaint.
+    {1036, Static, "", {380, 370, 193, 30}, staticOwnerDraw, edge, Total},
+    {1037, Button, "pVC10", {410, 480, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
+    {1038, Button, "pVC20", {410, 520, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
+    {1039, Button, "pVC30", {410, 560, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
+    {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 230, 18}, staticLeft},
+    {1041, Static, "リスクスコア", {270, 378, 99, 20}, staticRight},
+}};
+
+constexpr std::array<ControlRow, 17> halControls = {{
+    {1007, Static, hal(1).label, {10, 17, 155, 20}, staticRight},
+    {1008, Static, hal(2).label, {10, 68, 155, 20}, staticRight},
+    {1009, Static, hal(3).label, {10, 114, 155, 25}, staticRight},
+    // A group of its own too: the last group of the window wraps around to
+    // the first controls, and a click on the auto radio button 1024 would
+    // otherwise clear this mark while the finding stays positive.
+    {1015, Button, hal(1).option1, {170, 10, 120, 30}, group | radioButton | option1Style, frame, Option, 1, 1},
+    {1016, Button, hal(2).option1, {170, 60, 120, 30}, autoOption1, frame, Option, 2, 1},
+    {1017, Button, hal(3).option1, {170, 110, 120, 30}, autoOption1, frame, Option, 3, 1},
+    // Its own group, so a click on the auto radio button before it never
+    // clears its mark.
+    {1022, Button, hal(1).option2, {379, 10, 126, 30}, group | radioButton | buttonLeft | buttonVCenter, frame,
+     Option, 1, 2},
+    {1023, Button, hal(2).option2, {380, 60, 126, 30}, autoOption2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, hal(3).option2, {380, 110, 126, 30}, autoOption2, frame, Option, 3, 2},
+    {1029, Button, "*", {300, 10, 70, 30}, cellStyle, edge, Points, 1},
+    {1030, Button, "*", {300, 60, 70, 30}, cellStyle, edge, Points, 2},
+    {1031, Button, "*", {300, 110, 70, 30}, cellStyle, edge, Points, 3},
+    // The two summary cells paint through their owner so they survive repaints.
+    {1056, Static, "", {300, 152, 70, 30}, staticOwnerDraw, edge, Total},
+    {1057, Button, "Ｘ", {9, 198, 29, 25}, pushButton | buttonCenter, exClientEdge, Hide},
+    {1003, Static, "Total points", {215, 158, 80, 18}, staticLeft},
+    {1058, Static, "", {300, 190, 70, 30}, staticOwnerDraw, edge, Class},
+    {1014, Static, "HAL score", {215, 196, 80, 18}, staticRight},
+}};
+
+constexpr std::uint32_t introText = staticLeft;
+
+constexpr std::array<ControlRow, 15> introControls = {{
+    {1042, Static, "", {79, 19, 360, 90}, staticBitmap | staticCenterImage, 0, TitleBitmap},
+    {1043, Button, "始める", {135, 478, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Start},
+    {1044, Button, "終了", {309, 479, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Exit},
+    {1045, Static, "●免責", {60, 195, 404, 12}, introText},
+    {1046, Static, "・本アプリの利用に当たっては、各自の責任においてご利用下さい。", {70, 215, 404, 12}, introText},
+    {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 403, 12},
+     introText},
+    {1048, Static, "  当方は一切責任を負いません。", {70, 255, 404, 12}, introText},
+    {1041, Static, "・本アプリで表示している値は公式な値と合致することを保証するものではありません。",
+     {70, 275, 439, 12}, introText},
+    {1049, Static, "・本アプリの内容、情報は古くなったり、誤情報が入っている可能性もあります。", {70, 295, 440, 12},
+     introText},
+    {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 440, 12},
+     introText},
+    {1051, Static, "●注意", {60, 361, 404, 12}, introText},
+    {1052, Static, "・年齢、身長など勝手な入力制限があります。", {70, 384, 440, 12}, introText},
+    {1053, Static, "・画面解像度の設定によっては画面がずれて表示される事があります。", {70, 403, 440, 12}, introText},
+    {1054, Static, "・本アプリのサポートはありません。", {70, 423, 440, 12}, introText},
+    {1055, Static, "●術後間質性肺炎の急性憎悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
+}};
+
+constexpr std::array<ControlRow, 1> aboutControls = {{
+    {1059, Button, "閉じる", {250, 457, 100, 26}, pushButton, 0, Close},
+}};
+
+// Each box is named after its entry and line until the first paint fills it.
+constexpr std::uint32_t referenceBox = editMultiline | editWantReturn;
+constexpr std::array<ControlRow, 11> referencesControls = {{
+    {1059, Button, "閉じる", {250, 390, 100, 26}, pushButton, 0, Close},
+    {1060, Edit, "エディットボックス11", {20, 40, 540, 16}, referenceBox, 0, Reference, 1, 1},
+    {1061, Edit, "エディットボックス12", {20, 60, 540, 40}, referenceBox, 0, Reference, 1, 2},
+    {1062, Edit, "エディットボックス21", {20, 120, 540, 16}, referenceBox, 0, Reference, 2, 1},
+    {1063, Edit, "エディットボックス22", {20, 140, 540, 20}, referenceBox, 0, Reference, 2, 2},
+    {1064, Edit, "エディットボックス31", {20, 180, 540, 16}, referenceBox, 0, Reference, 3, 1},
+    {1065, Edit, "エディットボックス32", {20, 200, 540, 30}, referenceBox, 0, Reference, 3, 2},
+    {1066, Edit, "エディットボックス41", {19, 250, 540, 16}, referenceBox, 0, Reference, 4, 1},
+    {1067, Edit, "エディットボックス42", {20, 270, 540, 20}, referenceBox, 0, Reference, 4, 2},
+    {1068, Edit, "エディットボックス51", {20, 310, 540, 16}, referenceBox, 0, Reference, 5, 1},
+    {1069, Edit, "エディットボックス52", {20, 330, 540, 20}, referenceBox, 0, Reference, 5, 2},
+}};
+
+constexpr std::array<WindowSpec, 5> windows = {{
+    {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性憎悪リスク", visible | caption | sysMenu,
+     exControlParent, 680, 650, FontKind::Main, mainControls},
+    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal, halControls},
+    {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
+     FontKind::Introduction, introControls},
+    {WindowKind::About, "NORMALDLG", "About_Wnd", "About", popup | caption | sysMenu, 0, 620, 545,
+     FontKind::About, aboutControls},
+    {WindowKind::References, "NORMALDLG", "Sansyou_Wnd", "参照", popup | caption | sysMenu, exTransparent, 600,
+     460, FontKind::References, referencesControls},
+}};
+
+constexpr std::uint8_t variableModern = 0x32;  // FF_MODERN | VARIABLE_PITCH
+constexpr std::uint8_t fixedModern = 0x31;     // FF_MODERN | FIXED_PITCH
+constexpr std::uint8_t defaultSwiss = 0x20;    // FF_SWISS | DEFAULT_PITCH
+constexpr std::string_view proportionalGothic = "ＭＳ Ｐゴシック";
+
+constexpr std::array<FontSpec, 7> fonts = {{
+    {FontKind::Main, -16, variableModern, proportionalGothic},
+    {FontKind::Introduction, -12, defaultSwiss, proportionalGothic},
+    {FontKind::Hal, -16, variableModern, proportionalGothic},
+    {FontKind::About, -13, variableModern, proportionalGothic},
+    {FontKind::References, -12, defaultSwiss, proportionalGothic},
+    // Fixed pitch with 7 px half-width characters, so the padded result
+    // texts line up and fit their boxes.
+    {FontKind::Results, -14, fixedModern, "ＭＳ ゴシック"},
+    // Named as well as Japanese: a nameless request may land on a CJK-only
+    // fallback face that has no Latin letters or "●" (it does under Wine).
+    {FontKind::AboutPage, 12, 0, proportionalGothic},
+}};
+
+constexpr std::array<CommandRow, 5> commands = {{
+    {1070, Command::ToggleHal, "HALスコア"},
+    {1071, Command::OpenReferences, "参照"},
+    {1072, Command::OpenAbout, "About"},
+    {1073, Command::Close, "閉じる"},
+    {1074, Command::Copy, ""},
+}};
+
+}  // namespace
+
+const WindowSpec& windowSpec(WindowKind kind) {
+  for (const WindowSpec& spec : windows) {
+    if (spec.kind == kind) {
+      return spec;
+    }
+  }
+  return windows.front();
+}
+
+const WindowSpec* findInfoWindow(std::string_view key) {
+  for (const WindowSpec& spec : windows) {
+    if (!spec.key.empty() && spec.key == key) {
+      return &spec;
+    }
+  }
+  return nullptr;
+}
+
+const ControlRow* findControl(WindowKind kind, int id) {
+  for (const ControlRow& row : windowSpec(kind).controls) {
+    if (row.id == id) {
+      return &row;
+    }
+  }
+  return nullptr;
+}
+
+const ControlRow* findRole(WindowKind kind, Role role, int item, int option) {
+  for (const ControlRow& row : windowSpec(kind).controls) {
+    if (row.role == role && row.item == item && row.option == option) {
+      return &row;
+    }
+  }
+  return nullptr;
+}
+
+int controlId(WindowKind kind, Role role, int item, int option) {
+  const ControlRow* row = findRole(kind, role, item, option);
+  return row != nullptr ? row->id : 0;
+}
+
+std::vector<int> itemsTopToBottom(WindowKind kind) {
+  std::vector<const ControlRow*> cells;
+  for (const ControlRow& row : windowSpec(kind).controls) {
+    if (row.role == Points) {
+      cells.push_back(&row);
+    }
+  }
+  std::ranges::sort(cells, {}, [](const ControlRow* row) { return row->box.y; });
+  std::vector<int> items;
+  items.reserve(cells.size());
+  for (const ControlRow* row : cells) {
+    items.push_back(row->item);
+  }
+  return items;
+}
+
+std::span<const FontSpec> fontTable() { return fonts; }
+
+std::span<const CommandRow> commandTable() { return commands; }
+
+std::optional<Command> commandOf(int id) {
+  for (const CommandRow& row : commands) {
+    if (row.id == id) {
+      return row.command;
+    }
+  }
+  return std::nullopt;
+}
+
+int commandId(Command command) {
+  for (const CommandRow& row : commands) {
+    if (row.command == command) {
+      return row.id;
+    }
+  }
+  return 0;
+}
+
+}  // namespace tollandra

@@ -1,0 +1,151 @@
+#include "win/app/app.h"
+
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include "win/windows/windows.h"
+
+namespace tollandra {
+namespace {
+
+void initCommonControls(DWORD classes) {
+  INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), classes};
+  InitCommonControlsEx(&init);
+}
+
+Font makeFont(const FontSpec& spec) {
+  return Font(CreateFontW(spec.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, spec.pitchAndFamily,
+                          wide(spec.face).c_str()));
+}
+
+// Each item goes in front of those already there, so the last one of the
+// table comes first and the bar reads in the table's order.
+Menu makeMenu() {
+  Menu menu(CreateMenu());
+  const std::span<const CommandRow> rows = commandTable();
+  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+    const CommandRow& row = *it;
+    if (row.caption.empty()) {
+      continue;
+    }
+    std::wstring caption = wide(row.caption);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+    info.fType = MFT_STRING;
+    info.wID = static_cast<UINT>(row.id);
+    info.dwTypeData = caption.data();
+    InsertMenuItemW(menu.get(), 0, TRUE, &info);
+  }
+  return menu;
+}
+
+LRESULT CALLBACK InfoDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure, HBRUSH background) {
+  const std::wstring className = wide(name);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  windowClass.hIconSm = LoadIconW(nullptr, IDI_WINLOGO);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = className.c_str();
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+App::App(HINSTANCE instance) : instance_(instance) {}
+
+App::~App() {
+  for (HWND* window : {&halWindow, &mainWindow}) {
+    if (*window != nullptr) {
+      DestroyWindow(*window);
+    }
+  }
+}
+
+void App::createResources() {
+  for (const FontSpec& spec : fontTable()) {
+    fonts_[static_cast<std::size_t>(spec.kind)] = makeFont(spec);
+  }
+}
+
+int App::run() {
+  initCommonControls(ICC_WIN95_CLASSES);
+  createResources();
+  brushFace_ = Brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  menu_ = makeMenu();
+  registerClass(instance_, windowSpec(WindowKind::About).className, InfoDefaultProc, brushFace_.get());
+  initCommonControls(ICC_BAR_CLASSES);
+  brushWhite_ = Brush(CreateSolidBrush(RGB(255, 255, 255)));
+
+  registerClass(instance_, windowSpec(WindowKind::Main).className, guarded<MainWndProc>, brushFace_.get());
+  if (createMainWindow(*this) == nullptr) {
+    // Never run on without a window, and never report success for it.
+    return 1;
+  }
+  registerClass(instance_, windowSpec(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
+  createHalWindow(*this);
+
+  // The loop offers nothing to IsDialogMessage: Tab and the arrow keys do not
+  // move the focus in the main and HAL windows.
+  ACCEL copy{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))};
+  HACCEL accelerators = CreateAcceleratorTableW(&copy, 1);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!translateCopyKey(accelerators, message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  if (accelerators != nullptr) {
+    DestroyAcceleratorTable(accelerators);
+  }
+  return 0;
+}
+
+// Ctrl+C anywhere in the main or the HAL window copies the results, except
+// in a measurement box with a selection, where it copies that selection.
+bool App::translateCopyKey(HACCEL accelerators, MSG& message) const {
+  if (message.message != WM_KEYDOWN || accelerators == nullptr || mainWindow == nullptr) {
+    return false;
+  }
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root != mainWindow && (root != halWindow || halWindow == nullptr)) {
+    return false;
+  }
+  wchar_t windowClass[16] = {};
+  GetClassNameW(message.hwnd, windowClass, 16);
+  if (lstrcmpiW(windowClass, L"Edit") == 0) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(message.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start != end) {
+      return false;
+    }
+  }
+  return TranslateAcceleratorW(mainWindow, accelerators, &message) != 0;
+}
+
+App* attachApp(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<App*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void failFatally() noexcept {
+  MessageBoxW(nullptr, L"内部エラーが起きたため、プログラムを終了します。", L"Tollandra", MB_OK | MB_ICONERROR);
+  ExitProcess(3);
+}
+
+}  // namespace tollandra

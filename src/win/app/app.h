@@ -1,0 +1,71 @@
+#pragma once
+// The one owner of the program's state: the fonts, brushes and menu made at
+// start-up, the two top-level windows and the forms behind them. Made in
+// wWinMain; every window reaches it through its creation parameters.
+
+#include <windows.h>
+
+#include <array>
+
+#include "core/session.h"
+#include "core/windows/window_tables.h"
+#include "win/platform/win.h"
+
+namespace tollandra {
+
+class App {
+ public:
+  explicit App(HINSTANCE instance);
+  // Destroys the windows that are left first, then what they use.
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+  App(App&&) = delete;
+  App& operator=(App&&) = delete;
+
+  // Start-up, the message loop and shutdown; the process's exit code.
+  int run();
+
+  [[nodiscard]] HFONT font(FontKind kind) const { return fonts_[static_cast<std::size_t>(kind)].get(); }
+  [[nodiscard]] HINSTANCE instance() const { return instance_; }
+  [[nodiscard]] HBRUSH brushWhite() const { return brushWhite_.get(); }
+  [[nodiscard]] HMENU menu() const { return menu_.get(); }
+
+  HWND mainWindow = nullptr;  // cleared when the window goes
+  HWND halWindow = nullptr;
+  Session session;
+  bool introShown = false;
+  // Set once the main window starts closing: from then on no focus-loss
+  // reading may raise a message over a window that is going away.
+  bool mainClosing = false;
+
+ private:
+  void createResources();
+  bool translateCopyKey(HACCEL accelerators, MSG& message) const;
+
+  HINSTANCE instance_;
+  std::array<Font, 7> fonts_;
+  Brush brushFace_;
+  Brush brushWhite_;
+  Menu menu_;
+};
+
+// The App a top-level window was created with: stored at WM_NCCREATE, read
+// back for every later message; nullptr before that.
+App* attachApp(HWND window, UINT message, LPARAM lParam);
+
+// Ends the program with a message and exit code 3; the last resort for an
+// exception that reaches a window procedure.
+[[noreturn]] void failFatally() noexcept;
+
+// A window procedure that lets no exception unwind into the window system.
+template <LRESULT (*Procedure)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK guarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  try {
+    return Procedure(window, message, wParam, lParam);
+  } catch (...) {
+    failFatally();
+  }
+}
+
+}  // namespace tollandra

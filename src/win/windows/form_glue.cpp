@@ -1,0 +1,62 @@
+#include "win/windows/form_glue.h"
+
+#include "win/app/app.h"
+#include "win/build/builder.h"
+#include "win/paint/cell_painter.h"
+
+namespace tollandra {
+namespace {
+
+void setCheck(HWND button, bool checked) {
+  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+}  // namespace
+
+int chooseFromControl(HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row) {
+  const int option = row.role == Role::Option ? row.option : 0;
+  if ((row.role != Role::Option && row.role != Role::Points) || !form.choose(row.item, option)) {
+    return 0;
+  }
+  showItem(window, kind, form, row.item);
+  return row.item;
+}
+
+void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item) {
+  const OptionMarks marks = form.marks(item);
+  setCheck(controlOf(window, kind, Role::Option, item, 1), marks.option1);
+  setCheck(controlOf(window, kind, Role::Option, item, 2), marks.option2);
+  showCell(controlOf(window, kind, Role::Points, item), form.pointsView(item));
+  showCell(controlOf(window, kind, Role::Total), form.summaryView(totalSummary));
+  if (HWND classCell = controlOf(window, kind, Role::Class)) {
+    showCell(classCell, form.summaryView(classSummary));
+  }
+}
+
+void drawCell(const App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
+  const ControlRow* row = findControl(kind, static_cast<int>(item.CtlID));
+  if (row == nullptr) {
+    return;
+  }
+  const ScoredForm& form = kind == WindowKind::Hal ? app.session.hal : app.session.risk;
+  const HFONT font = app.font(windowSpec(kind).font);
+  switch (row->role) {
+    case Role::Points:
+      drawCellItem(item, form.pointsView(row->item), font);
+      break;
+    case Role::Total:
+      drawCellItem(item, form.summaryView(totalSummary), font);
+      break;
+    case Role::Class:
+      drawCellItem(item, form.summaryView(classSummary), font);
+      break;
+    case Role::ResultBox:
+      drawCellItem(item, app.session.panel.resultView(static_cast<ReferenceEquation>(row->item)),
+                   app.font(FontKind::Results));
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace tollandra

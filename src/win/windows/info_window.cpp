@@ -1,0 +1,215 @@
+// The modal information windows: the introduction, About and the references.
+// Each is modal by nesting: OpenInfoWnd runs a message loop of its own with
+// the owner disabled until the window is gone.
+
+#include "core/info/texts.h"
+#include "core/text/convert.h"
+#include "core/windows/placement.h"
+#include "resources/resource.h"
+#include "win/app/app.h"
+#include "win/build/builder.h"
+#include "win/windows/windows.h"
+
+namespace tollandra {
+namespace {
+
+// Marks the quit that ends a nested loop, so the loop can tell it from the
+// program's own quit request.
+constexpr LPARAM infoQuitMark = 0x496E666F;  // "Info"
+
+// One open information window. It lives in OpenInfoWnd's frame, so whatever
+// it owns (the title bitmap) goes only after the window and its controls.
+struct InfoWindow {
+  App& app;
+  const WindowSpec& spec;
+  HWND window = nullptr;
+  WPARAM code = 0;
+  bool looping = false;
+  Bitmap title;
+};
+
+InfoWindow* stateOf(HWND window) { return reinterpret_cast<InfoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+// The introduction is centred on the screen; About and the references sit
+// against the main window.
+Point placeOf(const InfoWindow& info) {
+  if (info.spec.kind == WindowKind::Introduction) {
+    return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  }
+  RECT main{};
+  GetWindowRect(info.app.mainWindow, &main);
+  return infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom});
+}
+
+// At every paint, before it starts: dragged away, the window comes back, and
+// the paint covers where it is now (under Wine a window that moves inside
+// its own paint is painted only where it used to be).
+void place(const InfoWindow& info) {
+  const Point origin = placeOf(info);
+  const UINT show = info.spec.kind == WindowKind::Introduction ? SWP_SHOWWINDOW : 0;
+  SetWindowPos(info.window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | show);
+}
+
+void onInitDialog(InfoWindow& info) {
+  createControls(info.window, info.spec, info.app.font(info.spec.font));
+  if (HWND bitmap = controlOf(info.window, info.spec.kind, Role::TitleBitmap)) {
+    info.title = Bitmap(static_cast<HBITMAP>(
+        LoadImageW(info.app.instance(), MAKEINTRESOURCEW(IDB_TITLE), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
+    SendMessageW(bitmap, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(info.title.get()));
+  }
+}
+
+// About: eighteen red lines on white.
+void paintAbout(const InfoWindow& info, HDC dc) {
+  RECT client{};
+  GetClientRect(info.window, &client);
+  FillRect(dc, &client, info.app.brushWhite());
+  ScopedSelect selected(dc, info.app.font(FontKind::AboutPage));
+  SetTextColor(dc, RGB(255, 0, 0));
+  for (const AboutLine& line : AboutLines) {
+    const std::wstring text = wide(line.text);
+    TextOutW(dc, 40, static_cast<int>(TextToNumber(line.y)), text.c_str(), static_cast<int>(text.size()));
+  }
+}
+
+// The references: white, and every box shows its source again, whatever was
+// typed into it since.
+void paintReferences(const InfoWindow& info, HDC dc) {
+  RECT client{};
+  GetClientRect(info.window, &client);
+  FillRect(dc, &client, info.app.brushWhite());
+  for (const ControlRow& row : info.spec.controls) {
+    if (row.role == Role::Reference) {
+      const std::string_view text =
+          ReferenceLines[static_cast<std::size_t>(row.item - 1)][static_cast<std::size_t>(row.option - 1)];
+      SetDlgItemTextW(info.window, row.id, wide(text).c_str());
+    }
+  }
+}
+
+void onPaint(const InfoWindow& info) {
+  place(info);
+  ScopedPaint paint(info.window);
+  if (info.spec.kind == WindowKind::About) {
+    paintAbout(info, paint.get());
+  } else if (info.spec.kind == WindowKind::References) {
+    paintReferences(info, paint.get());
+  }
+}
+
+void onCommand(InfoWindow& info, int id) {
+  const ControlRow* row = findControl(info.spec.kind, id);
+  if (row == nullptr) {
+    return;
+  }
+  if (row->role == Role::Close || row->role == Role::Start) {
+    CloseInfoWnd(info.window, 0);
+  } else if (row->role == Role::Exit) {
+    SendMessageW(info.window, WM_CLOSE, 0, 0);
+    if (info.app.mainWindow != nullptr) {
+      SendMessageW(info.app.mainWindow, WM_CLOSE, 0, 0);
+    }
+  }
+}
+
+WPARAM runNestedLoop(InfoWindow& info) {
+  info.looping = true;
+  MSG message{};
+  BOOL got = 0;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+    if (!IsDialogMessageW(info.window, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  info.looping = false;
+  if (got == 0 && message.lParam != infoQuitMark) {
+    // Not ours: the program is quitting. Pass the request on to the main
+    // loop instead of eating it, and take the window down with the loop.
+    PostQuitMessage(static_cast<int>(message.wParam));
+    if (IsWindow(info.window)) {
+      DestroyWindow(info.window);
+    }
+  }
+  return info.code;
+}
+
+}  // namespace
+
+LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+  }
+  InfoWindow* info = stateOf(window);
+  if (info == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  switch (message) {
+    case WM_INITDIALOG:
+      info->window = window;
+      onInitDialog(*info);
+      return 0;
+    case WM_PAINT:
+      onPaint(*info);
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0) {
+        onCommand(*info, LOWORD(wParam));
+      }
+      return 0;
+    case WM_CLOSE:
+      CloseInfoWnd(window, 0);
+      return 0;
+    case WM_DESTROY:
+      // However the window goes, its owner is usable again.
+      EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      // However the window goes, its nested loop ends.
+      if (info->looping) {
+        PostMessageW(nullptr, WM_QUIT, info->code, infoQuitMark);
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
+  const WindowSpec* spec = findInfoWindow(key);
+  if (spec == nullptr) {
+    return 0;
+  }
+  // A measurement box that loses the focus to the new window would read its
+  // entry, and maybe raise its refusal message, in the middle of the opening.
+  // Take the focus first so any such reading ends before anything is created.
+  SetFocus(owner);
+  if (!IsWindow(owner) || app.mainClosing) {
+    return 0;
+  }
+  InfoWindow info{app, *spec, nullptr, 0, false, {}};
+  // Created where it belongs, before it is ever shown.
+  const Point origin = placeOf(info);
+  HWND window = createTopLevel(*spec, origin.x, origin.y, owner, app.instance(), nullptr);
+  if (window == nullptr) {
+    return 0;
+  }
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guarded<InfoWndProc>));
+  SendMessageW(window, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&info));
+  ShowWindow(window, SW_SHOW);
+  EnableWindow(owner, FALSE);
+  return runNestedLoop(info);
+}
+
+void CloseInfoWnd(HWND window, WPARAM code) {
+  if (InfoWindow* info = stateOf(window)) {
+    info->code = code;
+  }
+  // The owner comes back before its modal window goes, so the activation
+  // returns to it and not to some other program.
+  EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+  DestroyWindow(window);
+}
+
+}  // namespace tollandra

@@ -1,0 +1,181 @@
+// The main window: the risk score form above, the %VC panel below, the menu.
+
+#include "core/windows/placement.h"
+#include "win/app/app.h"
+#include "win/build/builder.h"
+#include "win/paint/cell_painter.h"
+#include "win/platform/clipboard.h"
+#include "win/windows/form_glue.h"
+#include "win/windows/windows.h"
+
+namespace tollandra {
+namespace {
+
+constexpr WindowKind kind = WindowKind::Main;
+
+// Opens the introduction once the first paint has ended: a modal loop must
+// not run inside a paint, and "終了" must not destroy a window mid-paint.
+constexpr UINT openIntroduction = WM_APP + 1;
+
+void showResults(const App& app, HWND window) {
+  for (ReferenceEquation equation : allEquations) {
+    showCell(controlOf(window, kind, Role::ResultBox, static_cast<int>(equation)),
+             app.session.panel.resultView(equation));
+  }
+}
+
+void recalculateVc(App& app, HWND window) {
+  if (app.session.recalculateVc()) {
+    showItem(window, kind, app.session.risk, sexFactor);
+    showResults(app, window);
+  }
+}
+
+// Reads one box into the panel and writes the cleaned text or the sentinel
+// back; refuses a value outside its limits with a message. Nothing once the
+// main window is closing.
+void readBox(App& app, HWND window, Measurement which) {
+  if (app.mainClosing) {
+    return;
+  }
+  HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
+  const Reading reading = app.session.panel.read(which, windowText(box));
+  // Stored and written back before any message: while the message box is up,
+  // another box's reading may run and must not see the refused value.
+  setWindowText(box, reading.text);
+  if (reading.message) {
+    MessageBoxW(window, wide(reading.message->text).c_str(), wide(reading.message->caption).c_str(),
+                MB_OK | MB_ICONQUESTION);
+  }
+}
+
+void onCreate(App& app, HWND window) {
+  app.mainWindow = window;
+  SetMenu(window, app.menu());
+  createControls(window, windowSpec(kind), app.font(FontKind::Main));
+  const Point origin = mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  // Digits only from the keyboard; pasted text is cleaned when it is read.
+  for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
+    HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
+    SetWindowLongW(box, GWL_STYLE, GetWindowLongW(box, GWL_STYLE) | ES_NUMBER);
+  }
+  app.session.panel.loadGrid();
+}
+
+void onMenuClose(const App& app, HWND window) {
+  if (app.halWindow != nullptr && IsWindowVisible(app.halWindow)) {
+    SendMessageW(app.halWindow, WM_CLOSE, 0, 0);
+  }
+  SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+void runCommand(App& app, HWND window, Command command) {
+  switch (command) {
+    case Command::ToggleHal:
+      if (app.halWindow != nullptr) {
+        ShowWindow(app.halWindow, IsWindowVisible(app.halWindow) ? SW_HIDE : SW_SHOW);
+      }
+      break;
+    case Command::OpenReferences:
+      OpenInfoWnd(app, window, windowSpec(WindowKind::References).key);
+      break;
+    case Command::OpenAbout:
+      OpenInfoWnd(app, window, windowSpec(WindowKind::About).key);
+      break;
+    case Command::Close:
+      onMenuClose(app, window);
+      break;
+    case Command::Copy:
+      copyToClipboard(window, app.session.summary());
+      break;
+  }
+}
+
+void onCommand(App& app, HWND window, int id, int notification) {
+  // Menu commands run whatever the notification.
+  if (const std::optional<Command> command = commandOf(id)) {
+    runCommand(app, window, *command);
+    return;
+  }
+  const ControlRow* row = findControl(kind, id);
+  if (row == nullptr) {
+    return;
+  }
+  if (row->role == Role::MeasurementBox) {
+    const auto which = static_cast<Measurement>(row->item);
+    if (notification == EN_KILLFOCUS) {
+      readBox(app, window, which);
+      recalculateVc(app, window);
+    } else if (notification == EN_SETFOCUS && inputRule(which).focusSelection) {
+      const Selection selection = *inputRule(which).focusSelection;
+      SendMessageW(GetDlgItem(window, id), EM_SETSEL, static_cast<WPARAM>(selection.start), selection.end);
+    }
+    return;
+  }
+  // The buttons act on a plain click only; a double click's second click
+  // arrives as BN_DOUBLECLICKED and is ignored.
+  if (notification != BN_CLICKED) {
+    return;
+  }
+  if (row->role == Role::Compute) {
+    for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
+      readBox(app, window, which);
+    }
+    recalculateVc(app, window);
+  } else if (chooseFromControl(window, kind, app.session.risk, *row) == sexFactor) {
+    recalculateVc(app, window);
+  }
+}
+
+}  // namespace
+
+LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  App* app = attachApp(window, message, lParam);
+  if (app == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  switch (message) {
+    case WM_CREATE:
+      onCreate(*app, window);
+      return 0;
+    case WM_PAINT: {
+      { ScopedPaint paint(window); }
+      if (!app->introShown) {
+        app->introShown = true;
+        PostMessageW(window, openIntroduction, 0, 0);
+      }
+      return 0;
+    }
+    case openIntroduction:
+      OpenInfoWnd(*app, window, windowSpec(WindowKind::Introduction).key);
+      return 0;
+    case WM_DRAWITEM:
+      drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CLOSE:
+      app->mainClosing = true;
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      app->mainClosing = true;
+      // The menu is the App's; detached, the window's destruction leaves it.
+      SetMenu(window, nullptr);
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      app->mainWindow = nullptr;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_COMMAND:
+      onCommand(*app, window, LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+HWND createMainWindow(App& app) {
+  return createTopLevel(windowSpec(kind), CW_USEDEFAULT, CW_USEDEFAULT, nullptr, app.instance(), &app);
+}
+
+}  // namespace tollandra

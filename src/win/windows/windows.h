@@ -1,0 +1,31 @@
+#pragma once
+// The program's windows: one procedure each, and how they are opened.
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace tollandra {
+
+class App;
+
+LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The introduction, About and the references: swapped in right after their
+// creation, so the messages of creation reach only the class's default.
+LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The main window, centred and shown; nullptr when the window system refused.
+HWND createMainWindow(App& app);
+// The HAL window, hidden, placed against the main window.
+HWND createHalWindow(App& app);
+
+// Opens the information window named by key, modal to owner, and returns
+// once it has closed, with the code it was closed with (0 for an unknown key
+// or a window that could not be created).
+WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key);
+
+// Enables the owner again, then destroys the window, which ends its loop.
+void CloseInfoWnd(HWND window, WPARAM code);
+
+}  // namespace tollandra

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/vc/measurement.h"
+
+namespace tollandra {
+namespace {
+
+using enum Measurement;
+
+RefusalMessage refusal(Measurement box, const std::string& entry) {
+  switch (box) {
+    case Age:
+      return {"年齢（ 17 - 100 才 ）", "入力：" + entry + "\u300017 - 100 で入力を！"};
+    case Height:
+      return {"身長（ 94 - 210 cm ）", "入力：" + entry + "\u300094 - 210 で入力を！"};
+    case Vc:
+      break;
+  }
+  return {"ＶＣ（ 1,000 - 6,000 mL ）", "入力：" + entry + "\u30001,000 - 6,000 で入力を！"};
+}
+
+// Limits are inclusive; full-width digits and full stops ("６０", "１７０。５")
+// read as their ASCII forms; the last three are pasted runs, one too long to
+// be a finite number, and where the message cuts them short.
+TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
+  const std::string nines(32, '9');
+  const struct {
+    Measurement box;
+    std::string raw;
+    double value;
+    std::string text;
+    std::optional<std::string> quoted;  // none: no message
+  } cases[] = {{Age, "17", 17, "17", {}},
+               {Age, "100", 100, "100", {}},
+               {Age, "16", 0, "**", "16"},
+               {Age, "101", 0, "**", "101"},
+               {Age, "100.5", 0, "**", "100.5"},
+               {Age, " 60 才", 60, "60", {}},
+               {Age, "-5", 0, "**", "5"},
+               {Age, "**", 0, "**", {}},
+               {Age, "", 0, "**", {}},
+               {Age, "abc", 0, "**", {}},
+               {Age, ".", 0, "**", "."},
+               {Age, "\uFF16\uFF10", 60, "60", {}},
+               {Age, "6\uFF10", 60, "60", {}},
+               {Age, "\uFF11\uFF16", 0, "**", "16"},
+               {Height, "94", 94, "94", {}},
+               {Height, "210", 210, "210", {}},
+               {Height, "93", 0, "***", "93"},
+               {Height, "211", 0, "***", "211"},
+               {Height, "170.5", 170.5, "170.5", {}},
+               {Height, "0170", 170, "0170", {}},
+               {Height, "***", 0, "***", {}},
+               {Height, "\uFF11\uFF17\uFF10\uFF0E\uFF15", 170.5, "170.5", {}},
+               {Height, "\uFF11\uFF17\uFF10\u3002\uFF15", 170.5, "170.5", {}},
+               {Height, "17\uFF10\uFF615 cm", 170.5, "170.5", {}},
+               {Vc, "1000", 1000, "1000", {}},
+               {Vc, "6000", 6000, "6000", {}},
+               {Vc, "999", 0, "****", "999"},
+               {Vc, "6001", 0, "****", "6001"},
+               {Vc, "1,500 mL", 1500, "1500", {}},
+               {Vc, "\uFF13\uFF0C\uFF10\uFF10\uFF10", 3000, "3000", {}},
+               {Vc, "* * * *", 0, "****", {}},
+               {Vc, "1" + std::string(400, '0'), 0, "****", "1" + std::string(31, '0') + "…"},
+               {Vc, nines, 0, "****", nines},
+               {Age, std::string(10000, '7'), 0, "**", std::string(32, '7') + "…"}};
+  for (const auto& c : cases) {
+    std::optional<RefusalMessage> message;
+    if (c.quoted) message = refusal(c.box, *c.quoted);
+    EXPECT_EQ(readMeasurement(c.raw, inputRule(c.box)), (Reading{c.value, c.text, message}))
+        << '"' << c.raw.substr(0, 40) << '"';
+  }
+}
+
+}  // namespace
+}  // namespace tollandra
