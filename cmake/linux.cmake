@@ -53,6 +53,11 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_compile_options(core_bench PRIVATE -O2)
 endif()
 
-# Tests that check committed files (the generated resources) find them here.
-target_compile_definitions(unit_tests PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-target_compile_definitions(unit_tests_san PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The generator of the title bitmaps and the icon, and its check of the
+# committed files, run as one more test.
+add_executable(make_resources ${CMAKE_SOURCE_DIR}/tools/resources/make_resources.cpp
+  ${CMAKE_SOURCE_DIR}/tools/resources/check.cpp)
+target_compile_options(make_resources PRIVATE ${TOLLANDRA_WARNINGS})
+file(GLOB COMMITTED_TITLES ${CMAKE_SOURCE_DIR}/src/resources/title*.bmp)
+add_test(NAME resources.check COMMAND make_resources check ${COMMITTED_TITLES}
+  ${CMAKE_SOURCE_DIR}/src/resources/tollandra.ico)

@@ -45,7 +45,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resourc
 add_gtest_library(gtest_windows)
 
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-add_executable(e2e_tests ${E2E_SOURCES})
+add_executable(e2e_tests ${E2E_SOURCES} ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp)
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
 target_compile_definitions(e2e_tests PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(e2e_tests PRIVATE ${TOLLANDRA_WARNINGS} -municode)

@@ -57,10 +57,10 @@ constexpr Name<WindowKind> windowNames[] = {{L"main", WindowKind::Main},
                                             {L"intro", WindowKind::Introduction},
                                             {L"about", WindowKind::About},
                                             {L"references", WindowKind::References}};
-constexpr Name<Role> roleNames[] = {{L"option", Role::Option},         {L"points", Role::Points},
-                                    {L"measurement", Role::MeasurementBox}, {L"compute", Role::Compute},
-                                    {L"start", Role::Start},           {L"exit", Role::Exit},
-                                    {L"close", Role::Close},           {L"hide", Role::Hide}};
+constexpr Name<Role> roleNames[] = {
+    {L"option", Role::Option},   {L"points", Role::Points}, {L"measurement", Role::MeasurementBox},
+    {L"compute", Role::Compute}, {L"start", Role::Start},   {L"exit", Role::Exit},
+    {L"close", Role::Close},     {L"hide", Role::Hide}};
 constexpr Name<tollandra::Command> commandNames[] = {{L"hal", tollandra::Command::ToggleHal},
                                                      {L"references", tollandra::Command::OpenReferences},
                                                      {L"about", tollandra::Command::OpenAbout},

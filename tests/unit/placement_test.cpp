@@ -12,8 +12,10 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   const struct {
     int width, height;
     Point main, intro;
-  } screens[] = {{1920, 1080, {620, 240}, {690, 260}}, {1366, 768, {343, 84}, {413, 104}},
-                 {1365, 768, {342, 84}, {412, 104}},   {1024, 768, {172, 84}, {242, 104}},
+  } screens[] = {{1920, 1080, {620, 240}, {690, 260}},
+                 {1366, 768, {343, 84}, {413, 104}},
+                 {1365, 768, {342, 84}, {412, 104}},
+                 {1024, 768, {172, 84}, {242, 104}},
                  {539, 559, {-70, -20}, {0, 0}}};
   for (const auto& s : screens) {
     EXPECT_EQ(mainWindowOrigin(s.width, s.height), s.main) << s.width << "x" << s.height;
@@ -22,8 +24,9 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   const struct {
     int left, top;
     Point hal, info;
-  } mains[] = {{343, 84, {403, 42}, {323, 64}}, {100, 100, {160, 50}, {80, 80}}, {0, 161, {60, 1}, {-20, 141}},
-               {0, 160, {60, 80}, {-20, 140}},  {0, -8, {60, -4}, {-20, -28}},   {5, -9, {65, -4}, {-15, -29}}};
+  } mains[] = {{343, 84, {403, 42}, {323, 64}}, {100, 100, {160, 50}, {80, 80}},
+               {0, 161, {60, 1}, {-20, 141}},   {0, 160, {60, 80}, {-20, 140}},
+               {0, -8, {60, -4}, {-20, -28}},   {5, -9, {65, -4}, {-15, -29}}};
   for (const auto& m : mains) {
     const Rect main{m.left, m.top, m.left + 680, m.top + 650};
     EXPECT_EQ(halWindowOrigin(main), m.hal) << m.top;

@@ -26,8 +26,7 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
     std::string expected;
   } cases[] = {
       {"blank form", [](Session&) {}, heading},
-      {"the sex row is blank, but its counted points are named",
-       [](Session& s) { s.risk.choose(2, 1); },
+      {"the sex row is blank, but its counted points are named", [](Session& s) { s.risk.choose(2, 1); },
        heading + "性別：男性 3点\r\n術前ステロイド治療の有無：あり 3点\r\nリスクスコア：6 （低リスク）\r\n"},
       {"rows in screen order",
        [](Session& s) {
@@ -35,7 +34,8 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
          s.risk.choose(3, 0);
          s.risk.choose(1, 2);
        },
-       heading + "性別：女性 0点\r\n急性増悪の既往：あり 5点\r\n術前％VC：>80% 0点\r\nリスクスコア：5 （低リスク）\r\n"},
+       heading + "性別：女性 0点\r\n急性増悪の既往：あり 5点\r\n術前％VC：>80% 0点\r\nリスクスコア：5 "
+                 "（低リスク）\r\n"},
       {"measurements no computation used are left out",
        [](Session& s) {
          s.panel.read(Measurement::Age, "60");
@@ -47,8 +47,11 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
          for (int factor : {3, 5, 7}) s.risk.choose(factor, 1);
          compute(s, "60", "170", "3000");
        },
-       heading + "性別：男性 3点\r\n急性増悪の既往：あり 5点\r\n手術術式：区域切除以上 4点\r\n画像上 UIPパターン：あり 4点\r\n"
-                 "リスクスコア：16 （高リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n" + manResults},
+       heading +
+           "性別：男性 3点\r\n急性増悪の既往：あり 5点\r\n手術術式：区域切除以上 4点\r\n画像上 "
+           "UIPパターン：あり 4点\r\n"
+           "リスクスコア：16 （高リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n" +
+           manResults},
       {"results stay beside the values they came from, after a refusal and newer entries",
        [](Session& s) {
          compute(s, "60", "170", "3000");
@@ -56,26 +59,30 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
          s.panel.read(Measurement::Height, "155");
          s.risk.choose(1, 2);
        },
-       heading + "性別：女性 0点\r\nリスクスコア：0 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n" +
+       heading +
+           "性別：女性 0点\r\nリスクスコア：0 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n" +
            manResults},
       {"a woman of 95 years: JRS2014 out of its range",
        [](Session& s) {
          s.risk.choose(1, 2);
          compute(s, "95", "155", "2200");
        },
-       heading + "性別：女性 0点\r\nリスクスコア：0 （低リスク）\r\n計算条件：女性 95 歳 155 cm VC 2200 mL\r\n"
-                 "116.5 % 1889 : Baldwin\r\n106.2 % 2072 : JRS2001\r\n17-93 yrs : JRS2014\r\n"},
+       heading +
+           "性別：女性 0点\r\nリスクスコア：0 （低リスク）\r\n計算条件：女性 95 歳 155 cm VC 2200 mL\r\n"
+           "116.5 % 1889 : Baldwin\r\n106.2 % 2072 : JRS2001\r\n17-93 yrs : JRS2014\r\n"},
       {"every HAL answer negative",
        [](Session& s) {
          for (int item : {1, 2, 3}) s.hal.choose(item, 2);
        },
-       heading + "HAL 胸部ＣＴでの蜂巣肺(H)：なし 0点\r\nHAL 年齢：≦ ７５ 歳 0点\r\nHAL ＬＤＨ：≦ ２２２ U/L 0点\r\n"
+       heading + "HAL 胸部ＣＴでの蜂巣肺(H)：なし 0点\r\nHAL 年齢：≦ ７５ 歳 0点\r\nHAL ＬＤＨ：≦ ２２２ U/L "
+                 "0点\r\n"
                  "HAL Total points：0\r\nHAL score：0\r\n"},
       {"HAL total 3 is class 2 and more",
        [](Session& s) {
          for (int item : {3, 1, 2}) s.hal.choose(item, 0);
        },
-       heading + "HAL 胸部ＣＴでの蜂巣肺(H)：あり 1点\r\nHAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：＞２２２ U/L 1点\r\n"
+       heading + "HAL 胸部ＣＴでの蜂巣肺(H)：あり 1点\r\nHAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：＞２２２ U/L "
+                 "1点\r\n"
                  "HAL Total points：3\r\nHAL score：2≧\r\n"},
   };
   for (const auto& c : cases) {

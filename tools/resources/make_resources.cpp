@@ -4,9 +4,12 @@
 // 4-bit bitmap on the fixed 16-colour palette, and the icon needs four given
 // images, so both files are laid out here byte by byte.
 //
-//   make_resources title LINE1.pgm LINE2.pgm OUT.bmp
+//   make_resources title LINE1.pgm LINE2.pgm OUT.bmp [SCALE]
+//                          (360 x 90 pixels, or SCALE times as many each way)
 //   make_resources icon OUT.ico IMAGE...   (IMAGE: a .png kept as it is, or
 //                                           a RGBA .pam stored as a DIB)
+//   make_resources check TITLE.bmp... ICON.ico
+//                          (the committed files read back: see check.cpp)
 
 #include <algorithm>
 #include <array>
@@ -19,20 +22,11 @@
 #include <utility>
 #include <vector>
 
+#include "formats.h"
+
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-constexpr int kTitleWidth = 360;
-constexpr int kTitleHeight = 90;
-constexpr int kLineGap = 6;  // blank pixels between the two lines' font boxes
-
-// The 16-colour palette every Windows display knows, in its usual order.
-constexpr std::array<std::uint32_t, 16> kPalette = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};
-constexpr std::uint8_t kBlack = 0, kSilver = 7, kGrey = 8, kWhite = 15;
+constexpr int kLineGap = 6;  // blank pixels between the two lines' font boxes, at scale 1
 
 struct Grey {
   int width = 0, height = 0;
@@ -44,12 +38,6 @@ struct Rgba {
   int width = 0, height = 0;
   std::vector<std::uint8_t> pixels;  // top row first, R G B A
 };
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -65,11 +53,6 @@ void Put16(Bytes& b, unsigned v) {
 void Put32(Bytes& b, std::uint32_t v) {
   Put16(b, v & 0xFFFF);
   Put16(b, v >> 16);
-}
-
-// Bytes per row of a DIB: rows are padded to whole 32-bit words.
-std::uint32_t DibStride(int width, int bits) {
-  return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
 }
 
 // BITMAPINFOHEADER, the 40-byte header both files use.
@@ -187,33 +170,34 @@ InkBox FindInk(const Grey& g) {
 
 // Places each line so that its ink is centred horizontally, keeps both lines'
 // baselines as the font set them, and centres the pair vertically by ink.
-Bytes MakeTitle(const Grey& first, const Grey& second) {
-  std::vector<std::uint8_t> canvas(kTitleWidth * kTitleHeight, kWhite);
+Bytes MakeTitle(const Grey& first, const Grey& second, int scale) {
+  const int titleWidth = kTitleBaseWidth * scale, titleHeight = kTitleBaseHeight * scale;
+  std::vector<std::uint8_t> canvas(static_cast<std::size_t>(titleWidth * titleHeight), kWhite);
   const InkBox ink[2] = {FindInk(first), FindInk(second)};
-  const int secondTop = first.height + kLineGap;  // relative to the first line's box
+  const int secondTop = first.height + kLineGap * scale;  // relative to the first line's box
   const int inkTop = ink[0].top, inkBottom = secondTop + ink[1].bottom;
-  const int originY = (kTitleHeight - (inkBottom - inkTop + 1)) / 2 - inkTop;
+  const int originY = (titleHeight - (inkBottom - inkTop + 1)) / 2 - inkTop;
   const Grey* lines[2] = {&first, &second};
   for (int i = 0; i < 2; ++i) {
     const Grey& line = *lines[i];
     const int width = ink[i].right - ink[i].left + 1;
-    if (width > kTitleWidth) throw std::runtime_error("a title line is wider than the bitmap");
-    const int dx = (kTitleWidth - width) / 2 - ink[i].left;
+    if (width > titleWidth) throw std::runtime_error("a title line is wider than the bitmap");
+    const int dx = (titleWidth - width) / 2 - ink[i].left;
     const int dy = originY + (i == 0 ? 0 : secondTop);
     for (int y = 0; y < line.height; ++y) {
       for (int x = 0; x < line.width; ++x) {
         const std::uint8_t index = NeutralIndex(line.at(x, y));
         if (index == kWhite) continue;
         const int cx = x + dx, cy = y + dy;
-        if (cx < 0 || cx >= kTitleWidth || cy < 0 || cy >= kTitleHeight)
+        if (cx < 0 || cx >= titleWidth || cy < 0 || cy >= titleHeight)
           throw std::runtime_error("the title does not fit the bitmap");
-        canvas[static_cast<std::size_t>(cy * kTitleWidth + cx)] = index;
+        canvas[static_cast<std::size_t>(cy * titleWidth + cx)] = index;
       }
     }
   }
 
-  const std::uint32_t stride = DibStride(kTitleWidth, 4);
-  const std::uint32_t imageSize = stride * kTitleHeight;
+  const std::uint32_t stride = DibStride(titleWidth, 4);
+  const std::uint32_t imageSize = stride * titleHeight;
   const std::uint32_t pixelOffset = 14 + 40 + 4 * kPalette.size();
   Bytes bmp;
   bmp.push_back('B');
@@ -221,17 +205,17 @@ Bytes MakeTitle(const Grey& first, const Grey& second) {
   Put32(bmp, pixelOffset + imageSize);
   Put32(bmp, 0);  // two reserved words
   Put32(bmp, pixelOffset);
-  PutInfoHeader(bmp, kTitleWidth, kTitleHeight, 4, imageSize, kPalette.size());
+  PutInfoHeader(bmp, titleWidth, titleHeight, 4, imageSize, kPalette.size());
   for (std::uint32_t rgb : kPalette) {  // RGBQUAD: blue, green, red, reserved
     bmp.push_back(static_cast<std::uint8_t>(rgb));
     bmp.push_back(static_cast<std::uint8_t>(rgb >> 8));
     bmp.push_back(static_cast<std::uint8_t>(rgb >> 16));
     bmp.push_back(0);
   }
-  for (int y = kTitleHeight - 1; y >= 0; --y) {
+  for (int y = titleHeight - 1; y >= 0; --y) {
     Bytes row(stride, 0);
-    for (int x = 0; x < kTitleWidth; ++x) {
-      const std::uint8_t index = canvas[static_cast<std::size_t>(y * kTitleWidth + x)];
+    for (int x = 0; x < titleWidth; ++x) {
+      const std::uint8_t index = canvas[static_cast<std::size_t>(y * titleWidth + x)];
       row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
     }
     bmp.insert(bmp.end(), row.begin(), row.end());
@@ -314,9 +298,13 @@ Bytes MakeIcon(const std::vector<IconImage>& images) {
 }
 
 int Run(const std::vector<std::string>& args) {
-  if (args.size() == 4 && args[0] == "title") {
-    WriteFile(args[3], MakeTitle(ReadPgm(args[1]), ReadPgm(args[2])));
+  if ((args.size() == 4 || args.size() == 5) && args[0] == "title") {
+    const int scale = args.size() == 5 ? std::stoi(args[4]) : 1;
+    WriteFile(args[3], MakeTitle(ReadPgm(args[1]), ReadPgm(args[2]), scale));
     return 0;
+  }
+  if (args.size() >= 2 && args[0] == "check") {
+    return CheckResources(std::vector<std::string>(args.begin() + 1, args.end()));
   }
   if (args.size() >= 3 && args[0] == "icon") {
     std::vector<IconImage> images;
@@ -326,8 +314,9 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   std::fputs(
-      "usage: make_resources title LINE1.pgm LINE2.pgm OUT.bmp\n"
-      "       make_resources icon OUT.ico IMAGE.png|IMAGE.pam...\n",
+      "usage: make_resources title LINE1.pgm LINE2.pgm OUT.bmp [SCALE]\n"
+      "       make_resources icon OUT.ico IMAGE.png|IMAGE.pam...\n"
+      "       make_resources check TITLE.bmp... ICON.ico\n",
       stderr);
   return 2;
 }

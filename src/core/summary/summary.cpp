@@ -41,7 +41,8 @@ void addItems(std::string& text, const ScoredForm& form, WindowKind window, std:
       continue;
     }
     addLine(text, std::string(prefix) + labelWithoutColon(form.item(k).label) + "：" +
-                      optionCaption(form.item(k), form.choice(k)) + " " + NumberToText(form.points(k)) + "点");
+                      optionCaption(form.item(k), form.choice(k)) + " " + NumberToText(form.points(k)) +
+                      "点");
   }
 }
 

@@ -23,8 +23,8 @@ struct InputRule {
   std::string_view sentinel;  // what the box shows while it holds no value
   double lower;
   double upper;
-  std::string_view caption;  // title of the refusal message
-  std::string_view tail;     // the refusal text after the entry
+  std::string_view caption;                 // title of the refusal message
+  std::string_view tail;                    // the refusal text after the entry
   std::optional<Selection> focusSelection;  // what is selected when the box gains the focus
 };
 

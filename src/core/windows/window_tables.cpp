@@ -18,6 +18,9 @@ constexpr std::uint32_t option1Style = leftText | buttonRight | buttonVCenter;
 constexpr std::uint32_t autoOption1 = group | autoRadioButton | option1Style;
 constexpr std::uint32_t autoOption2 = group | autoRadioButton | buttonVCenter;
 constexpr std::uint32_t cellStyle = ownerDrawButton | buttonCenter | buttonVCenter;
+// The first item's options are plain radio buttons, each a group of its own.
+constexpr std::uint32_t firstOption1 = group | radioButton | option1Style;
+constexpr std::uint32_t firstOption2 = group | radioButton | buttonLeft | buttonVCenter;
 constexpr std::uint32_t frame = exDlgModalFrame;
 constexpr std::uint32_t edge = exStaticEdge;
 
@@ -25,6 +28,9 @@ constexpr const ItemSpec& risk(int factor) { return riskItems[static_cast<std::s
 constexpr const ItemSpec& hal(int item) { return halItems[static_cast<std::size_t>(item - 1)]; }
 constexpr int measurement(Measurement which) { return static_cast<int>(which); }
 constexpr int equation(ReferenceEquation which) { return static_cast<int>(which); }
+
+// One row a control, as the tables are read.
+// clang-format off
 
 // Rows of the risk form, top to bottom: factor 1 (y 20), 3, 7, 5, 2, 6, 4;
 // ids follow the factor number, not the screen order.
@@ -54,7 +60,7 @@ constexpr std::array<ControlRow, 42> mainControls = {{
      {34, 415, 600, 36}, staticLeft},
     // A group of its own: the window's last group wraps around to the first
     // controls, so a click on 1028 would otherwise clear the male mark.
-    {1015, Button, risk(1).option1, {230, 20, 140, 35}, group | radioButton | option1Style, frame, Option, 1, 1},
+    {1015, Button, risk(1).option1, {230, 20, 140, 35}, firstOption1, frame, Option, 1, 1},
     {1016, Button, risk(2).option1, {230, 220, 140, 35}, autoOption1, frame, Option, 2, 1},
     {1017, Button, risk(3).option1, {230, 70, 140, 35}, autoOption1, frame, Option, 3, 1},
     {1018, Button, risk(4).option1, {230, 320, 140, 35}, autoOption1, frame, Option, 4, 1},
@@ -63,7 +69,7 @@ constexpr std::array<ControlRow, 42> mainControls = {{
     {1021, Button, risk(7).option1, {230, 120, 140, 35}, autoOption1, frame, Option, 7, 1},
     // Its own group: otherwise a click on the auto radio button before it
     // (区域切除以上) would clear the female mark while female stays chosen.
-    {1022, Button, risk(1).option2, {460, 20, 130, 35}, group | radioButton | buttonLeft | buttonVCenter, frame,
+    {1022, Button, risk(1).option2, {460, 20, 130, 35}, firstOption2, frame,
      Option, 1, 2},
     {1023, Button, risk(2).option2, {460, 220, 130, 35}, autoOption2 | buttonLeft, frame, Option, 2, 2},
     {1024, Button, risk(3).option2, {460, 70, 130, 35}, autoOption2, frame, Option, 3, 2},
@@ -94,12 +100,12 @@ constexpr std::array<ControlRow, 17> halControls = {{
     // A group of its own too: the last group of the window wraps around to
     // the first controls, and a click on the auto radio button 1024 would
     // otherwise clear this mark while the finding stays positive.
-    {1015, Button, hal(1).option1, {170, 10, 120, 30}, group | radioButton | option1Style, frame, Option, 1, 1},
+    {1015, Button, hal(1).option1, {170, 10, 120, 30}, firstOption1, frame, Option, 1, 1},
     {1016, Button, hal(2).option1, {170, 60, 120, 30}, autoOption1, frame, Option, 2, 1},
     {1017, Button, hal(3).option1, {170, 110, 120, 30}, autoOption1, frame, Option, 3, 1},
     // Its own group, so a click on the auto radio button before it never
     // clears its mark.
-    {1022, Button, hal(1).option2, {379, 10, 126, 30}, group | radioButton | buttonLeft | buttonVCenter, frame,
+    {1022, Button, hal(1).option2, {379, 10, 126, 30}, firstOption2, frame,
      Option, 1, 2},
     {1023, Button, hal(2).option2, {380, 60, 126, 30}, autoOption2 | buttonLeft, frame, Option, 2, 2},
     {1024, Button, hal(3).option2, {380, 110, 126, 30}, autoOption2, frame, Option, 3, 2},
@@ -158,16 +164,19 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
     {1069, Edit, "エディットボックス52", {20, 330, 540, 20}, referenceBox, 0, Reference, 5, 2},
 }};
 
+// clang-format on
+
 constexpr std::array<WindowSpec, 5> windows = {{
     {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性憎悪リスク", visible | caption | sysMenu,
      exControlParent, 680, 650, FontKind::Main, mainControls},
-    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal, halControls},
+    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal,
+     halControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
      FontKind::Introduction, introControls},
     {WindowKind::About, "NORMALDLG", "About_Wnd", "About", popup | caption | sysMenu, 0, 620, 545,
      FontKind::About, aboutControls},
-    {WindowKind::References, "NORMALDLG", "Sansyou_Wnd", "参照", popup | caption | sysMenu, exTransparent, 600,
-     460, FontKind::References, referencesControls},
+    {WindowKind::References, "NORMALDLG", "Sansyou_Wnd", "参照", popup | caption | sysMenu, exTransparent,
+     600, 460, FontKind::References, referencesControls},
 }};
 
 constexpr std::uint8_t variableModern = 0x32;  // FF_MODERN | VARIABLE_PITCH

@@ -57,20 +57,20 @@ enum class ControlClass : std::uint8_t { Edit, Static, Button };
 // ResultBox the value of its Measurement or ReferenceEquation, for Reference the
 // source's entry and line.
 enum class Role : std::uint8_t {
-  Label,        // text that only labels
-  Option,       // a radio button of a scored form
-  Points,       // a scored item's points cell, painted; a click flips the choice
-  Total,        // the form's total cell, painted
-  Class,        // the HAL score's class cell, painted
+  Label,           // text that only labels
+  Option,          // a radio button of a scored form
+  Points,          // a scored item's points cell, painted; a click flips the choice
+  Total,           // the form's total cell, painted
+  Class,           // the HAL score's class cell, painted
   MeasurementBox,  // an edit box of the %VC panel
-  Compute,      // reads the three boxes and computes
+  Compute,         // reads the three boxes and computes
   ResultBox,       // a painted %VC result box
-  Close,        // closes an information window
-  Hide,         // hides the HAL window
-  Start,        // the introduction's way on to the main window
-  Exit,         // the introduction's way out of the program
-  TitleBitmap,  // shows the title bitmap
-  Reference,    // an edit box that shows one line of a published source
+  Close,           // closes an information window
+  Hide,            // hides the HAL window
+  Start,           // the introduction's way on to the main window
+  Exit,            // the introduction's way out of the program
+  TitleBitmap,     // shows the title bitmap
+  Reference,       // an edit box that shows one line of a published source
 };
 
 struct Box {

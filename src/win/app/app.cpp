@@ -144,7 +144,8 @@ App* attachApp(HWND window, UINT message, LPARAM lParam) {
 }
 
 void failFatally() noexcept {
-  MessageBoxW(nullptr, L"内部エラーが起きたため、プログラムを終了します。", L"Tollandra", MB_OK | MB_ICONERROR);
+  MessageBoxW(nullptr, L"内部エラーが起きたため、プログラムを終了します。", L"Tollandra",
+              MB_OK | MB_ICONERROR);
   ExitProcess(3);
 }
 

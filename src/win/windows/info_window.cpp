@@ -28,7 +28,9 @@ struct InfoWindow {
   Bitmap title;
 };
 
-InfoWindow* stateOf(HWND window) { return reinterpret_cast<InfoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+InfoWindow* stateOf(HWND window) {
+  return reinterpret_cast<InfoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
 
 // The introduction is centred on the screen; About and the references sit
 // against the main window.

@@ -140,7 +140,9 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       onCreate(*app, window);
       return 0;
     case WM_PAINT: {
-      { ScopedPaint paint(window); }
+      {
+        ScopedPaint paint(window);
+      }
       if (!app->introShown) {
         app->introShown = true;
         PostMessageW(window, openIntroduction, 0, 0);

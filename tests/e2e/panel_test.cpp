@@ -1,0 +1,193 @@
+// The %VC panel and the record as a clinician uses them: typed, pasted and
+// refused entries, the worked examples on the screen, Ctrl+C, and a long run
+// of openings and paints.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr int age = 1, height = 2, vc = 3;  // the measurement boxes, in reading order
+
+std::wstring results(const Program& program) {
+  std::wstring shown;
+  for (int equation = 1; equation <= 3; ++equation) {
+    shown += text(program.control(Role::ResultBox, equation)) + L"\n";
+  }
+  return shown;
+}
+
+// Which of the three result boxes hold red and which blue ink: "RBB" and so on.
+std::wstring inks(const Program& program) {
+  std::wstring shown;
+  for (int equation = 1; equation <= 3; ++equation) {
+    const Capture box(clientOnScreen(program.control(Role::ResultBox, equation)));
+    shown +=
+        box.count(isRed) > 0 ? (box.count(isBlue) > 0 ? L'?' : L'R') : (box.count(isBlue) > 0 ? L'B' : L'-');
+  }
+  return shown;
+}
+
+// The worked examples. A woman of 60 years and 170 cm, worked by hand:
+// Baldwin (21.78 - 0.101 x 60) x 170 = 2672.4 -> 2672, 3000 / 2672 = 112.3 %;
+// JRS2001 1000 x (0.032 x 170 - 0.018 x 60 - 1.178) = 3182, 94.3 %; JRS2014
+// 1000 x e^(-8.0707 + 1.9399 ln 170 - 0.1678 ln 60 + 0.01838014) = 3399, 88.3 %.
+TEST(VcPanel, WorkedExampleOnTheScreenFollowsTheSexAndRepaintsWhenUncovered) {
+  Program program;
+  typeInto(program, age, L"60");
+  typeInto(program, height, L"170");
+  typeInto(program, vc, L"3000");
+  click(program.control(Role::Compute));
+  const std::wstring man = L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";
+  ASSERT_TRUE(waitUntil([&] { return results(program) == man; })) << results(program);
+  program.settle();
+  EXPECT_EQ(inks(program), L"BRR");
+  EXPECT_TRUE(isChecked(program.control(Role::Option, 1, 1)));
+  EXPECT_EQ(text(program.control(Role::Total)), L"3 （低リスク）");
+
+  click(program.control(Role::Option, 1, 2));
+  const std::wstring woman = L"112.3 % 2672 : Baldwin\n94.3 % 3182 : JRS2001\n88.3 % 3399 : JRS2014\n";
+  ASSERT_TRUE(waitUntil([&] { return results(program) == woman; })) << results(program);
+  program.settle();
+  EXPECT_EQ(inks(program), L"BBB");
+
+  const RECT client = clientOnScreen(program.main());
+  const Capture before(client);
+  { const Cover cover(client); }
+  program.settle();
+  EXPECT_TRUE(Capture(client) == before);
+}
+
+TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
+  Program program;
+  const wchar_t* entries[] = {L"\uFF16\uFF10", L"\uFF11\uFF17\uFF10\u3002\uFF10",
+                              L"\uFF13\uFF0C\uFF10\uFF10\uFF10"};
+  for (int box : {age, height, vc}) {
+    SendMessageW(program.control(Role::MeasurementBox, box), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(entries[box - 1]));
+  }
+  click(program.control(Role::Compute));
+  EXPECT_TRUE(
+      waitUntil([&] { return text(program.control(Role::ResultBox, 3)) == L"72.4 % 4142 : JRS2014"; }));
+  EXPECT_EQ(text(program.control(Role::MeasurementBox, age)), L"60");
+  EXPECT_EQ(text(program.control(Role::MeasurementBox, height)), L"170.0");
+  EXPECT_EQ(text(program.control(Role::MeasurementBox, vc)), L"3000");
+  EXPECT_EQ(program.messageBox(), nullptr);
+}
+
+// The box shows its sentinel before the message is up, and a reading that
+// the opening of a window sets off ends before the window opens.
+TEST(VcPanel, ARefusalClearsTheBoxFirstAndEndsBeforeAWindowOpens) {
+  Program program;
+  typeInto(program, age, L"16");
+  click(program.control(Role::MeasurementBox, height));
+  ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
+  EXPECT_EQ(text(program.control(Role::MeasurementBox, age)), L"**");
+  const auto refusal = answerMessage(program);
+  ASSERT_TRUE(refusal.has_value());
+  EXPECT_EQ(refusal->title, L"年齢（ 17 - 100 才 ）");
+  EXPECT_EQ(refusal->text, L"入力：16\u300017 - 100 で入力を！");
+
+  typeInto(program, vc, L"999");
+  program.menu(Command::OpenAbout);
+  ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
+  EXPECT_EQ(program.window(WindowKind::About), nullptr);
+  ASSERT_TRUE(answerMessage(program).has_value());
+  EXPECT_NE(program.waitWindow(WindowKind::About), nullptr);
+}
+
+// 10 000 pasted digits reach the box whole and are refused, quoted short,
+// while the program keeps answering.
+TEST(VcPanel, ALongPasteIsRefusedAndTheProgramAnswers) {
+  Program program;
+  std::wstring digits;
+  for (int i = 0; i < 1000; ++i) digits += L"1234567890";
+  ASSERT_TRUE(putOnClipboard(digits));
+  HWND box = program.control(Role::MeasurementBox, vc);
+  click(box);
+  program.settle();
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  pressKeys({VK_CONTROL, 'V'});
+  ASSERT_TRUE(waitUntil([&] { return text(box).size() == digits.size(); }));
+  click(program.control(Role::MeasurementBox, age));
+  const auto refusal = answerMessage(program);
+  ASSERT_TRUE(refusal.has_value());
+  EXPECT_EQ(refusal->text, L"入力：" + digits.substr(0, 32) + L"…\u30001,000 - 6,000 で入力を！");
+  EXPECT_TRUE(program.answers());
+  EXPECT_EQ(text(box), L"****");
+}
+
+// The record names the sex and measurements its results came from; a box
+// with a selection copies only that; a clipboard held by another program
+// neither hangs nor ends the program.
+TEST(CopyResults, CtrlCCopiesTheRecordOrTheSelection) {
+  Program program;
+  for (int box : {age, height, vc})
+    typeInto(program, box, box == age ? L"60" : box == height ? L"170" : L"3000");
+  click(program.control(Role::Compute));
+  ASSERT_TRUE(
+      waitUntil([&] { return text(program.control(Role::ResultBox, 3)) == L"72.4 % 4142 : JRS2014"; }));
+  program.menu(Command::ToggleHal);
+  click(program.control(Role::Option, 3, 2, WindowKind::Hal));
+  program.settle();
+  pressKeys({VK_CONTROL, 'C'});
+  EXPECT_TRUE(waitUntil([&] {
+    return clipboardText() ==
+           L"術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2\r\n性別：男性 3点\r\n"
+           L"リスクスコア：3 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
+           L"84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n"
+           L"HAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL Total points：0\r\nHAL score：0\r\n";
+  })) << clipboardText().size();
+
+  HWND box = program.control(Role::MeasurementBox, height);
+  click(box);
+  program.settle();
+  SendMessageW(box, EM_SETSEL, 1, 3);
+  pressKeys({VK_CONTROL, 'C'});
+  EXPECT_TRUE(waitUntil([&] { return clipboardText() == L"70"; }));
+
+  click(program.control(Role::Option, 2, 1));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  pressKeys({VK_CONTROL, 'C'});
+  Sleep(1000);  // longer than the program tries for
+  EXPECT_TRUE(program.answers());
+  CloseClipboard();
+  EXPECT_EQ(clipboardText(), L"70");
+}
+
+// A GDI object leaked per opening or per paint shows in the private bytes:
+// a brush leaked per cell paint adds about 200 KB here. The first rounds
+// fill the caches that the first use of each window and font fills.
+TEST(Endurance, OpeningsAndPaintsLeakNothing) {
+  Program program;
+  click(program.control(Role::Points, 2));
+  SIZE_T before = 0;
+  for (int round = 0; round < 20; ++round) {
+    const bool about = round % 2 == 0;
+    const Command command = about ? Command::OpenAbout : Command::OpenReferences;
+    PostMessageW(program.main(), WM_COMMAND, tollandra::commandId(command), 0);
+    HWND window = program.waitWindow(about ? WindowKind::About : WindowKind::References);
+    for (int paint = 0; paint < (about ? 100 : 20); ++paint) {
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
+    if (round == 7) {
+      program.settle();
+      before = program.privateBytes();
+    }
+  }
+  for (int paint = 0; paint < 3000; ++paint) {
+    RedrawWindow(program.control(Role::Points, 2), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  program.settle();
+  EXPECT_EQ(text(program.control(Role::Total)), L"6 （低リスク）");
+  EXPECT_LT(program.privateBytes(), before + 100 * 1024) << before;
+}
+
+}  // namespace
+}  // namespace e2e

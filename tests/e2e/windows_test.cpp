@@ -1,0 +1,192 @@
+// The windows as a user meets them: the introduction, the menu, every way out,
+// the HAL window, the radio groups, the information pages and the executable.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace e2e {
+namespace {
+
+constexpr WindowKind intro = WindowKind::Introduction;
+
+bool isWhite(COLORREF c) { return c == RGB(255, 255, 255); }
+
+TEST(Introduction, ModalOverTheDisabledMainWindowOnceAndStartEnablesIt) {
+  Program program(false);
+  ASSERT_NE(program.waitWindow(intro), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(program.main()));
+  click(program.control(Role::Option, 2, 1));  // ignored while disabled
+  click(program.control(Role::Start, 0, 0, intro));
+  ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
+  EXPECT_EQ(text(program.control(Role::Total)), L"");
+  { const Cover cover(windowRect(program.main())); }
+  program.settle();
+  EXPECT_EQ(program.window(intro), nullptr);
+}
+
+// Three ways out, each with something that could still raise a message: an
+// entry not yet read, a visible HAL window, the introduction still open.
+TEST(MainWindow, EveryWayOfClosingEndsWithCodeZeroAndNoMessage) {
+  {
+    Program program;
+    typeInto(program, 1, L"16");
+    const RECT r = windowRect(program.main());
+    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    clickAt(r.right - caption / 2 - GetSystemMetrics(SM_CXFIXEDFRAME) - 1, r.top + caption / 2 + 3);
+    EXPECT_TRUE(program.endsQuietly()) << "close box";
+  }
+  {
+    Program program;
+    program.menu(Command::ToggleHal);
+    ASSERT_NE(program.waitWindow(WindowKind::Hal), nullptr);
+    program.menu(Command::Close);
+    EXPECT_TRUE(program.endsQuietly()) << "menu 閉じる";
+  }
+  Program program(false);
+  ASSERT_NE(program.waitWindow(intro), nullptr);
+  click(program.control(Role::Exit, 0, 0, intro));
+  EXPECT_TRUE(program.endsQuietly()) << "終了";
+}
+
+// About's longest line (y 120) reaches far right, and the references are one
+// white from edge to edge: both pages paint where they are, not where they
+// were made. Each closes its own way and gives the main window back.
+TEST(InfoWindows, TheMenuOpensThemModalAndTheyPaintAcrossTheirWidth) {
+  Program program;
+  program.menu(Command::OpenAbout);
+  HWND about = program.waitWindow(WindowKind::About);
+  EXPECT_FALSE(IsWindowEnabled(program.main()));
+  RECT page = clientOnScreen(about);
+  EXPECT_GT(Capture({page.left + 450, page.top + 118, page.right, page.top + 136}).count(isRed), 0);
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(about); }));
+
+  program.menu(Command::OpenReferences);
+  HWND references = program.waitWindow(WindowKind::References);
+  page = clientOnScreen(references);
+  for (int y : {10, 110}) {
+    const Capture row({page.left, page.top + y, page.right, page.top + y + 2});
+    EXPECT_EQ(row.count(isWhite), row.width() * row.height()) << y;
+  }
+  EXPECT_EQ(text(program.control(Role::Reference, 2, 2, WindowKind::References)),
+            L"https://www.hama-med.ac.jp/topics/2023/28896.html");
+  click(program.control(Role::Close, 0, 0, WindowKind::References));
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(references); }));
+}
+
+// The owner is enabled before its modal window goes, so the activation comes
+// back to it and not to the other program's window next in line.
+TEST(InfoWindows, ClosingGivesTheActivationBackToTheMainWindow) {
+  Program program;
+  program.menu(Command::OpenAbout);
+  const Cover other({0, 0, 200, 200}, program.waitWindow(WindowKind::About));
+  click(program.control(Role::Close, 0, 0, WindowKind::About));
+  EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == program.main(); }));
+}
+
+// "Ｘ" and Alt+F4 only hide the window; the menu shows it again with its
+// answers. Its repaints leave the focus where it was.
+TEST(HalWindow, HidesInsteadOfClosingAndItsRepaintsLeaveTheFocus) {
+  Program program;
+  HWND hal = program.window(WindowKind::Hal);
+  EXPECT_FALSE(IsWindowVisible(hal));
+  program.menu(Command::ToggleHal);
+  program.waitWindow(WindowKind::Hal);
+  click(program.control(Role::Points, 2, 0, WindowKind::Hal));
+  EXPECT_TRUE(waitUntil([&] { return text(program.control(Role::Class, 0, 0, WindowKind::Hal)) == L"1"; }));
+  click(program.control(Role::Hide, 0, 0, WindowKind::Hal));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
+  program.menu(Command::ToggleHal);
+  program.waitWindow(WindowKind::Hal);
+  EXPECT_TRUE(isChecked(program.control(Role::Option, 2, 1, WindowKind::Hal)));
+  SetForegroundWindow(hal);
+  program.settle();
+  pressKeys({VK_MENU, VK_F4});
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal) && IsWindow(hal); }));
+
+  program.menu(Command::ToggleHal);
+  typeInto(program, 1, L"16");
+  { const Cover cover(windowRect(hal)); }
+  program.settle();
+  EXPECT_EQ(program.focus(), program.control(Role::MeasurementBox, 1));
+  EXPECT_EQ(program.messageBox(), nullptr);
+}
+
+// A window's last radio group wraps round to its first controls, and an
+// automatic radio button clears the marks of its group: the first option
+// chosen must keep its mark after a click on the second.
+TEST(RadioGroups, AClickNeverClearsTheMarkOfAnotherRow) {
+  Program program;
+  const struct {
+    WindowKind kind;
+    int firstItem, firstOption, secondItem, secondOption;
+  } pairs[] = {{WindowKind::Main, 1, 2, 7, 1},
+               {WindowKind::Main, 1, 1, 7, 2},
+               {WindowKind::Hal, 1, 2, 3, 1},
+               {WindowKind::Hal, 1, 1, 3, 2}};
+  for (const auto& p : pairs) {
+    if (p.kind == WindowKind::Hal && !IsWindowVisible(program.window(p.kind))) {
+      program.menu(Command::ToggleHal);  // it lies over the main window's top rows
+    }
+    HWND first = program.control(Role::Option, p.firstItem, p.firstOption, p.kind);
+    HWND second = program.control(Role::Option, p.secondItem, p.secondOption, p.kind);
+    click(first);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(first); }));
+    click(second);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(second); }));
+    program.settle();
+    EXPECT_TRUE(isChecked(first)) << GetDlgCtrlID(first) << " after " << GetDlgCtrlID(second);
+  }
+}
+
+// The second click of a double click arrives as a notification of its own,
+// which the points cells ignore: nothing becomes option 1, not option 2.
+TEST(RiskForm, ADoubleClickOnAPointsCellActsOnce) {
+  Program program;
+  HWND cell = program.control(Role::Points, 3);
+  const RECT r = clientOnScreen(cell);
+  for (int twice = 0; twice < 2; ++twice) clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ASSERT_TRUE(waitUntil([&] { return text(cell) == L"5"; }));
+  Sleep(150);
+  program.settle();
+  EXPECT_EQ(text(cell), L"5");
+  EXPECT_EQ(text(program.control(Role::Total)), L"8 （低リスク）");
+}
+
+TEST(Executable, CarriesItsVersionIconAndTitleBitmaps) {
+  const std::wstring path = programPath();
+  std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  void* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\FileVersion", &version, &length));
+  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(version)), L"5.2");
+  HMODULE module =
+      LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(module, nullptr);
+  for (int pixels : {16, 32, 48, 256}) {
+    HICON icon = static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, pixels, pixels, 0));
+    ICONINFO iconInfo{};
+    ASSERT_TRUE(icon != nullptr && GetIconInfo(icon, &iconInfo)) << pixels;
+    BITMAP bitmap{};
+    GetObjectW(iconInfo.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, pixels);
+    DeleteObject(iconInfo.hbmColor);
+    DeleteObject(iconInfo.hbmMask);
+    DestroyIcon(icon);
+  }
+  HBITMAP title = static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(101), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP bitmap{};
+  ASSERT_NE(GetObjectW(title, sizeof bitmap, &bitmap), 0);
+  EXPECT_EQ(bitmap.bmWidth, 360);
+  EXPECT_EQ(bitmap.bmHeight, 90);
+  DeleteObject(title);
+  FreeLibrary(module);
+}
+
+}  // namespace
+}  // namespace e2e
