@@ -58,6 +58,6 @@ endif()
 add_executable(make_resources ${CMAKE_SOURCE_DIR}/tools/resources/make_resources.cpp
   ${CMAKE_SOURCE_DIR}/tools/resources/check.cpp)
 target_compile_options(make_resources PRIVATE ${TOLLANDRA_WARNINGS})
-file(GLOB COMMITTED_TITLES ${CMAKE_SOURCE_DIR}/src/resources/title*.bmp)
+file(GLOB COMMITTED_TITLES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/title*.bmp)
 add_test(NAME resources.check COMMAND make_resources check ${COMMITTED_TITLES}
   ${CMAKE_SOURCE_DIR}/src/resources/tollandra.ico)

@@ -14,6 +14,7 @@ set(SHELL_SOURCES
   src/win/build/builder.cpp
   src/win/paint/cell_painter.cpp
   src/win/platform/clipboard.cpp
+  src/win/platform/dpi.cpp
   src/win/platform/win.cpp
   src/win/windows/form_glue.cpp
   src/win/windows/hal_window.cpp

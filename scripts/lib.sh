@@ -3,9 +3,6 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
-# TOLLANDRA_WINEPREFIX gives a run a prefix of its own, so two runs on one
-# machine do not share a Wine desktop.
-export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -14,6 +11,23 @@ PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-apps xdotool
   clang clang-tidy libclang-rt-14-dev libbenchmark-dev zip)
 
 log() { printf '== %s\n' "$*" >&2; }
+
+# The display scale of the Wine desktop the scripts run the program on: 96
+# DPI (100 %) on a 1366 x 768 screen, or another scale (144 is 150 %) on a
+# 1920 x 1080 screen, each in a prefix of its own, since Wine reads the scale
+# from the prefix. TOLLANDRA_WINEPREFIX gives a run a prefix of its own, so
+# two runs on one machine do not share a Wine desktop.
+use_dpi() {
+  DPI=$1
+  if [ "$DPI" -eq 96 ]; then
+    SCREEN=1366x768
+    export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}"
+  else
+    SCREEN=1920x1080
+    export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}-$DPI"
+  fi
+}
+use_dpi 96
 
 # Installs the Debian packages the build and the tests need, once.
 ensure_packages() {
@@ -45,7 +59,7 @@ start_xvfb() {
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
   done
-  Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   STARTED_PIDS+=("$XVFB_PID")
   export DISPLAY=":$n"
@@ -72,17 +86,19 @@ stop_all() {
   STARTED_PIDS=()
 }
 
-# Creates the Wine prefix once: a 1366 x 768 virtual desktop and a Japanese
-# font linked behind the system faces, so captions and menus show kanji.
+# Creates the Wine prefix once: a virtual desktop of the screen's size at the
+# scale chosen, and a Japanese font linked behind the system faces, so
+# captions and menus show kanji.
 ensure_prefix() {
-  local stamp="$WINEPREFIX/.tollandra-ready-2"
+  local stamp="$WINEPREFIX/.tollandra-ready-3"
   [ -f "$stamp" ] && return 0
   log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1366x768 /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$SCREEN" /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1 || true
   local face
   for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif'; do
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \

@@ -3,7 +3,9 @@
 #ifndef TOLLANDRA_RESOURCES_RESOURCE_H_
 #define TOLLANDRA_RESOURCES_RESOURCE_H_
 
-// The introduction's title bitmap, loaded by this number.
+// The introduction's title bitmap, loaded by this number, and the same at
+// twice the size for screens of 150 % and more.
 #define IDB_TITLE 101
+#define IDB_TITLE_LARGE 102
 
 #endif  // TOLLANDRA_RESOURCES_RESOURCE_H_

@@ -287,6 +287,23 @@ void typeInto(const Program& program, int measurement, const std::wstring& typed
   waitUntil([&] { return text(box) == typed; });
 }
 
+std::wstring resultTexts(const Program& program) {
+  std::wstring shown;
+  for (int equation = 1; equation <= 3; ++equation)
+    shown += text(program.control(Role::ResultBox, equation)) + L"\n";
+  return shown;
+}
+
+std::wstring resultInks(const Program& program) {
+  std::wstring shown;
+  for (int equation = 1; equation <= 3; ++equation) {
+    const Capture box(clientOnScreen(program.control(Role::ResultBox, equation)));
+    const bool red = box.count(isRed) > 0, blue = box.count(isBlue) > 0;
+    shown += red ? (blue ? L'?' : L'R') : (blue ? L'B' : L'-');
+  }
+  return shown;
+}
+
 std::optional<Message> answerMessage(const Program& program) {
   HWND box = nullptr;
   if (!waitUntil([&] { return (box = program.messageBox()) != nullptr; })) return std::nullopt;

@@ -93,6 +93,7 @@ class Program {
   // Ends with code 0 within five seconds without showing a message.
   testing::AssertionResult endsQuietly() const;
   SIZE_T privateBytes() const;
+  HANDLE process() const { return info_.hProcess; }
 
  private:
   PROCESS_INFORMATION info_{};
@@ -102,6 +103,14 @@ class Program {
 void typeInto(const Program& program, int measurement, const std::wstring& typed);
 // Reads the open message box's title and text and presses OK; none when
 // none comes.
+// The three result boxes' texts, one line each, and which of them hold red
+// and which blue ink ("BRR"; "-" none, "?" both).
+std::wstring resultTexts(const Program& program);
+std::wstring resultInks(const Program& program);
+// The worked example: a man of 60 years, 170 cm, VC 3000 mL.
+inline const std::wstring manAt60And170 =
+    L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";
+
 struct Message {
   std::wstring title;
   std::wstring text;

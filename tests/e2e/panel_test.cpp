@@ -13,25 +13,6 @@ namespace {
 
 constexpr int age = 1, height = 2, vc = 3;  // the measurement boxes, in reading order
 
-std::wstring results(const Program& program) {
-  std::wstring shown;
-  for (int equation = 1; equation <= 3; ++equation) {
-    shown += text(program.control(Role::ResultBox, equation)) + L"\n";
-  }
-  return shown;
-}
-
-// Which of the three result boxes hold red and which blue ink: "RBB" and so on.
-std::wstring inks(const Program& program) {
-  std::wstring shown;
-  for (int equation = 1; equation <= 3; ++equation) {
-    const Capture box(clientOnScreen(program.control(Role::ResultBox, equation)));
-    shown +=
-        box.count(isRed) > 0 ? (box.count(isBlue) > 0 ? L'?' : L'R') : (box.count(isBlue) > 0 ? L'B' : L'-');
-  }
-  return shown;
-}
-
 // The worked examples. A woman of 60 years and 170 cm, worked by hand:
 // Baldwin (21.78 - 0.101 x 60) x 170 = 2672.4 -> 2672, 3000 / 2672 = 112.3 %;
 // JRS2001 1000 x (0.032 x 170 - 0.018 x 60 - 1.178) = 3182, 94.3 %; JRS2014
@@ -42,18 +23,17 @@ TEST(VcPanel, WorkedExampleOnTheScreenFollowsTheSexAndRepaintsWhenUncovered) {
   typeInto(program, height, L"170");
   typeInto(program, vc, L"3000");
   click(program.control(Role::Compute));
-  const std::wstring man = L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";
-  ASSERT_TRUE(waitUntil([&] { return results(program) == man; })) << results(program);
+  ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; })) << resultTexts(program);
   program.settle();
-  EXPECT_EQ(inks(program), L"BRR");
+  EXPECT_EQ(resultInks(program), L"BRR");
   EXPECT_TRUE(isChecked(program.control(Role::Option, 1, 1)));
   EXPECT_EQ(text(program.control(Role::Total)), L"3 （低リスク）");
 
   click(program.control(Role::Option, 1, 2));
   const std::wstring woman = L"112.3 % 2672 : Baldwin\n94.3 % 3182 : JRS2001\n88.3 % 3399 : JRS2014\n";
-  ASSERT_TRUE(waitUntil([&] { return results(program) == woman; })) << results(program);
+  ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == woman; })) << resultTexts(program);
   program.settle();
-  EXPECT_EQ(inks(program), L"BBB");
+  EXPECT_EQ(resultInks(program), L"BBB");
 
   const RECT client = clientOnScreen(program.main());
   const Capture before(client);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/vc/measurement.h"
 #include "core/windows/placement.h"
 
 namespace tollandra {
@@ -32,6 +33,32 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
     EXPECT_EQ(halWindowOrigin(main), m.hal) << m.top;
     EXPECT_EQ(infoWindowOrigin(main), m.info) << m.top;
   }
+}
+
+// At 150 % every distance is half as long again, halves rounded away from
+// zero as MulDiv rounds: 25 -> 37.5 -> 38, 193 -> 289.5 -> 290, -5 -> -8.
+// On 1920 x 1080: the main window at 960 - 510, 540 - 450; the introduction
+// at 960 - 405, 540 - 420; the HAL window 90 right and at half a top within
+// 240; the information windows 30 up and left.
+TEST(Placement, LengthsAndDistancesScaleWithTheScreen) {
+  EXPECT_EQ(scaled(Box{190, 480, 193, 25}, 144), (Box{285, 720, 290, 38}));
+  EXPECT_EQ(scaled(-5, 144), -8);
+  EXPECT_EQ(scaled(-16, 120), -20);
+  EXPECT_EQ(mainWindowOrigin(1920, 1080, 144), (Point{450, 90}));
+  EXPECT_EQ(introductionOrigin(1920, 1080, 144), (Point{555, 120}));
+  EXPECT_EQ(halWindowOrigin(Rect{450, 240, 0, 0}, 144), (Point{540, 120}));
+  EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, 144), (Point{540, 1}));
+  EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, 144), (Point{420, 60}));
+  EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
+}
+
+// Tab goes age, height, VC and round again; Shift+Tab the other way.
+TEST(NextMeasurement, GoesRoundTheThreeBoxes) {
+  using enum Measurement;
+  EXPECT_EQ(nextMeasurement(Age, false), Height);
+  EXPECT_EQ(nextMeasurement(Vc, false), Age);
+  EXPECT_EQ(nextMeasurement(Age, true), Vc);
+  EXPECT_EQ(nextMeasurement(Height, true), Age);
 }
 
 }  // namespace

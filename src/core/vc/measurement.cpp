@@ -52,6 +52,12 @@ std::string foldFullWidth(std::string_view raw) {
 
 }  // namespace
 
+Measurement nextMeasurement(Measurement from, bool backwards) {
+  constexpr int count = 3;
+  const int step = backwards ? count - 1 : 1;
+  return static_cast<Measurement>((static_cast<int>(from) - 1 + step) % count + 1);
+}
+
 const InputRule& inputRule(Measurement which) {
   switch (which) {
     case Measurement::Height:

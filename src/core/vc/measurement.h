@@ -12,6 +12,10 @@ namespace tollandra {
 // Numbered from 1 in the order the boxes are read.
 enum class Measurement { Age = 1, Height, Vc };
 
+// Where Tab moves the focus from a box: age, height, VC and round to age
+// again; backwards with Shift.
+[[nodiscard]] Measurement nextMeasurement(Measurement from, bool backwards);
+
 // Character positions in a box's text, from start up to end.
 struct Selection {
   int start = 0;

@@ -5,25 +5,28 @@ namespace {
 
 // Halves are taken in single precision and cut toward zero, so an odd screen
 // width loses its half pixel and a negative half becomes 0.
-int halfMinus(int length, float offset) {
-  return static_cast<int>(static_cast<float>(length) / 2.0f - offset);
+int halfMinus(int length, int offset) {
+  return static_cast<int>(static_cast<float>(length) / 2.0f - static_cast<float>(offset));
 }
 
 }  // namespace
 
-Point mainWindowOrigin(int screenWidth, int screenHeight) {
-  return {halfMinus(screenWidth, 340.0f), halfMinus(screenHeight, 300.0f)};
+Point mainWindowOrigin(int screenWidth, int screenHeight, int dpi) {
+  return {halfMinus(screenWidth, scaled(340, dpi)), halfMinus(screenHeight, scaled(300, dpi))};
 }
 
-Point introductionOrigin(int screenWidth, int screenHeight) {
-  return {halfMinus(screenWidth, 270.0f), halfMinus(screenHeight, 280.0f)};
+Point introductionOrigin(int screenWidth, int screenHeight, int dpi) {
+  return {halfMinus(screenWidth, scaled(270, dpi)), halfMinus(screenHeight, scaled(280, dpi))};
 }
 
-Point halWindowOrigin(const Rect& mainWindow) {
-  const int y = mainWindow.top > 160 ? mainWindow.top - 160 : mainWindow.top / 2;
-  return {mainWindow.left + 60, y};
+Point halWindowOrigin(const Rect& mainWindow, int dpi) {
+  const int above = scaled(160, dpi);
+  const int y = mainWindow.top > above ? mainWindow.top - above : mainWindow.top / 2;
+  return {mainWindow.left + scaled(60, dpi), y};
 }
 
-Point infoWindowOrigin(const Rect& mainWindow) { return {mainWindow.left - 20, mainWindow.top - 20}; }
+Point infoWindowOrigin(const Rect& mainWindow, int dpi) {
+  return {mainWindow.left - scaled(20, dpi), mainWindow.top - scaled(20, dpi)};
+}
 
 }  // namespace tollandra

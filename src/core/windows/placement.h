@@ -1,6 +1,9 @@
 #pragma once
 // Where each window puts itself: plain arithmetic on the screen size or on the
-// main window's rectangle, in screen pixels.
+// main window's rectangle, in screen pixels. The distances are 96-DPI pixels,
+// scaled to the window's DPI.
+
+#include "core/windows/dpi.h"
 
 namespace tollandra {
 
@@ -17,17 +20,18 @@ struct Rect {
   int bottom = 0;
 };
 
-// 680 x 650, centred horizontally and 25 px above the vertical centre.
-Point mainWindowOrigin(int screenWidth, int screenHeight);
+// 680 x 650, centred horizontally; its top 300 px above the vertical centre,
+// which puts the window's middle 25 px below it.
+[[nodiscard]] Point mainWindowOrigin(int screenWidth, int screenHeight, int dpi = baseDpi);
 
 // The 540 x 560 introduction, centred on the screen.
-Point introductionOrigin(int screenWidth, int screenHeight);
+[[nodiscard]] Point introductionOrigin(int screenWidth, int screenHeight, int dpi = baseDpi);
 
 // 60 px right of the main window and 160 px above it, or at half its top
-// when the main window is within 160 px of the top of the screen.
-Point halWindowOrigin(const Rect& mainWindow);
+// (cut toward zero) when the main window is within 160 px of the top.
+[[nodiscard]] Point halWindowOrigin(const Rect& mainWindow, int dpi = baseDpi);
 
 // About and references: 20 px left of and above the main window.
-Point infoWindowOrigin(const Rect& mainWindow);
+[[nodiscard]] Point infoWindowOrigin(const Rect& mainWindow, int dpi = baseDpi);
 
 }  // namespace tollandra

@@ -89,7 +89,9 @@ constexpr std::array<ControlRow, 42> mainControls = {{
     {1037, Button, "pVC10", {410, 480, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
     {1038, Button, "pVC20", {410, 520, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
     {1039, Button, "pVC30", {410, 560, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
-    {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 230, 18}, staticLeft},
+    // 20 px wider than its text needs at 100 %: at other scales the font's
+    // widths do not grow quite in step, and "(mL)" would wrap out of sight.
+    {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 250, 18}, staticLeft},
     {1041, Static, "リスクスコア", {270, 378, 99, 20}, staticRight},
 }};
 

@@ -3,6 +3,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "win/platform/dpi.h"
 #include "win/windows/windows.h"
 
 namespace tollandra {
@@ -13,8 +14,8 @@ void initCommonControls(DWORD classes) {
   InitCommonControlsEx(&init);
 }
 
-Font makeFont(const FontSpec& spec) {
-  return Font(CreateFontW(spec.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+Font makeFont(const FontSpec& spec, int dpi) {
+  return Font(CreateFontW(scaled(spec.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                           OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, spec.pitchAndFamily,
                           wide(spec.face).c_str()));
 }
@@ -72,15 +73,29 @@ App::~App() {
   }
 }
 
-void App::createResources() {
-  for (const FontSpec& spec : fontTable()) {
-    fonts_[static_cast<std::size_t>(spec.kind)] = makeFont(spec);
+HFONT App::font(FontKind kind, int dpi) {
+  for (const ScaledFont& made : fonts_) {
+    if (made.kind == kind && made.dpi == dpi) {
+      return made.font.get();
+    }
   }
+  for (const FontSpec& spec : fontTable()) {
+    if (spec.kind == kind) {
+      fonts_.push_back({kind, dpi, makeFont(spec, dpi)});
+      return fonts_.back().font.get();
+    }
+  }
+  return nullptr;
 }
 
 int App::run() {
   initCommonControls(ICC_WIN95_CLASSES);
-  createResources();
+  // The fonts for the screen as it is, in their order; others when a window
+  // comes to a screen of another scale.
+  mainDpi = halDpi = systemDpi();
+  for (const FontSpec& spec : fontTable()) {
+    static_cast<void>(font(spec.kind, mainDpi));
+  }
   brushFace_ = Brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   menu_ = makeMenu();
   registerClass(instance_, windowSpec(WindowKind::About).className, InfoDefaultProc, brushFace_.get());
@@ -95,13 +110,13 @@ int App::run() {
   registerClass(instance_, windowSpec(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
   createHalWindow(*this);
 
-  // The loop offers nothing to IsDialogMessage: Tab and the arrow keys do not
-  // move the focus in the main and HAL windows.
+  // The loop offers nothing to IsDialogMessage: Tab and the arrow keys move
+  // no focus in the main and HAL windows, but for Tab between the boxes.
   ACCEL copy{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))};
   HACCEL accelerators = CreateAcceleratorTableW(&copy, 1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!translateCopyKey(accelerators, message)) {
+    if (!translateCopyKey(accelerators, message) && !translateBoxKey(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -133,6 +148,35 @@ bool App::translateCopyKey(HACCEL accelerators, MSG& message) const {
     }
   }
   return TranslateAcceleratorW(mainWindow, accelerators, &message) != 0;
+}
+
+// In the three measurement boxes, Tab and Shift+Tab move the focus from box
+// to box (through the usual reading on its way out), selecting all the next
+// box holds so typing replaces it; Enter computes, as the button does. Taken
+// before they are translated, neither key types a character or beeps.
+bool App::translateBoxKey(const MSG& message) const {
+  if (message.message != WM_KEYDOWN || (message.wParam != VK_TAB && message.wParam != VK_RETURN) ||
+      mainWindow == nullptr || GetParent(message.hwnd) != mainWindow) {
+    return false;
+  }
+  const ControlRow* row = findControl(WindowKind::Main, GetDlgCtrlID(message.hwnd));
+  if (row == nullptr || row->role != Role::MeasurementBox) {
+    return false;
+  }
+  if (message.wParam == VK_RETURN) {
+    const int compute = controlId(WindowKind::Main, Role::Compute);
+    SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(compute, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(mainWindow, compute)));
+    return true;
+  }
+  const Measurement next = nextMeasurement(static_cast<Measurement>(row->item), GetKeyState(VK_SHIFT) < 0);
+  HWND box =
+      GetDlgItem(mainWindow, controlId(WindowKind::Main, Role::MeasurementBox, static_cast<int>(next)));
+  SetFocus(box);
+  if (GetFocus() == box) {
+    SendMessageW(box, EM_SETSEL, 0, -1);
+  }
+  return true;
 }
 
 App* attachApp(HWND window, UINT message, LPARAM lParam) {

@@ -5,9 +5,10 @@
 
 #include <windows.h>
 
-#include <array>
+#include <vector>
 
 #include "core/session.h"
+#include "core/windows/dpi.h"
 #include "core/windows/window_tables.h"
 #include "win/platform/win.h"
 
@@ -26,13 +27,17 @@ class App {
   // Start-up, the message loop and shutdown; the process's exit code.
   int run();
 
-  [[nodiscard]] HFONT font(FontKind kind) const { return fonts_[static_cast<std::size_t>(kind)].get(); }
+  // The font of that kind for a window at dpi, made the first time it is
+  // asked for and kept until the App goes.
+  [[nodiscard]] HFONT font(FontKind kind, int dpi);
   [[nodiscard]] HINSTANCE instance() const { return instance_; }
   [[nodiscard]] HBRUSH brushWhite() const { return brushWhite_.get(); }
   [[nodiscard]] HMENU menu() const { return menu_.get(); }
 
   HWND mainWindow = nullptr;  // cleared when the window goes
   HWND halWindow = nullptr;
+  int mainDpi = baseDpi;  // what each top-level window is laid out for
+  int halDpi = baseDpi;
   Session session;
   bool introShown = false;
   // Set once the main window starts closing: from then on no focus-loss
@@ -40,11 +45,16 @@ class App {
   bool mainClosing = false;
 
  private:
-  void createResources();
   bool translateCopyKey(HACCEL accelerators, MSG& message) const;
+  bool translateBoxKey(const MSG& message) const;
 
   HINSTANCE instance_;
-  std::array<Font, 7> fonts_;
+  struct ScaledFont {
+    FontKind kind;
+    int dpi;
+    Font font;
+  };
+  std::vector<ScaledFont> fonts_;
   Brush brushFace_;
   Brush brushWhite_;
   Menu menu_;

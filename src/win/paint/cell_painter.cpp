@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "core/windows/dpi.h"
 #include "win/platform/win.h"
 
 namespace tollandra {
 
-void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font) {
+void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int dpi) {
   if (!view.drawn || dc == nullptr) {
     return;
   }
@@ -22,7 +23,7 @@ void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font) {
       SetBkMode(dc, TRANSPARENT);
     }
     const std::wstring text = wide(run.text);
-    TextOutW(dc, run.x, run.y, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, scaled(run.x, dpi), scaled(run.y, dpi), text.c_str(), static_cast<int>(text.size()));
   }
 }
 
@@ -36,13 +37,13 @@ void showCell(HWND cell, const CellView& view) {
   RedrawWindow(cell, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void drawCellItem(const DRAWITEMSTRUCT& item, const CellView& view, HFONT font) {
+void drawCellItem(const DRAWITEMSTRUCT& item, const CellView& view, HFONT font, int dpi) {
   if (!view.drawn) {
     // Blank as the plain control would be: its face colour, no text.
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     return;
   }
-  paintCell(item.hDC, item.rcItem, view, font);
+  paintCell(item.hDC, item.rcItem, view, font, dpi);
 }
 
 }  // namespace tollandra

@@ -10,8 +10,9 @@
 namespace tollandra {
 
 // Paints a cell view into the given client rectangle: the fill, then every
-// text run in the given font. A view that was never drawn paints nothing.
-void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font);
+// text run in the given font, at its offset scaled to dpi. A view that was
+// never drawn paints nothing.
+void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int dpi);
 
 // Shows a new view in a cell control: its window text becomes the text the
 // view paints (so it can be read), and the cell repaints at once.
@@ -19,6 +20,6 @@ void showCell(HWND cell, const CellView& view);
 
 // Answers WM_DRAWITEM for a painted cell; a cell never drawn stays blank, as
 // the plain control would be.
-void drawCellItem(const DRAWITEMSTRUCT& item, const CellView& view, HFONT font);
+void drawCellItem(const DRAWITEMSTRUCT& item, const CellView& view, HFONT font, int dpi);
 
 }  // namespace tollandra

@@ -33,26 +33,27 @@ void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item) {
   }
 }
 
-void drawCell(const App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
+void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   const ControlRow* row = findControl(kind, static_cast<int>(item.CtlID));
   if (row == nullptr) {
     return;
   }
   const ScoredForm& form = kind == WindowKind::Hal ? app.session.hal : app.session.risk;
-  const HFONT font = app.font(windowSpec(kind).font);
+  const int dpi = kind == WindowKind::Hal ? app.halDpi : app.mainDpi;
+  const HFONT font = app.font(windowSpec(kind).font, dpi);
   switch (row->role) {
     case Role::Points:
-      drawCellItem(item, form.pointsView(row->item), font);
+      drawCellItem(item, form.pointsView(row->item), font, dpi);
       break;
     case Role::Total:
-      drawCellItem(item, form.summaryView(totalSummary), font);
+      drawCellItem(item, form.summaryView(totalSummary), font, dpi);
       break;
     case Role::Class:
-      drawCellItem(item, form.summaryView(classSummary), font);
+      drawCellItem(item, form.summaryView(classSummary), font, dpi);
       break;
     case Role::ResultBox:
       drawCellItem(item, app.session.panel.resultView(static_cast<ReferenceEquation>(row->item)),
-                   app.font(FontKind::Results));
+                   app.font(FontKind::Results, dpi), dpi);
       break;
     default:
       break;

@@ -22,6 +22,6 @@ class App;
 
 // Answers WM_DRAWITEM of the main or the HAL window: the view the cell's role
 // shows, in the window's font (the results in their fixed-pitch one).
-void drawCell(const App& app, WindowKind kind, const DRAWITEMSTRUCT& item);
+void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item);
 
 }  // namespace tollandra

@@ -19,7 +19,7 @@ std::optional<Point> placeOf(const App& app) {
   }
   RECT main{};
   GetWindowRect(app.mainWindow, &main);
-  return halWindowOrigin(Rect{main.left, main.top, main.right, main.bottom});
+  return halWindowOrigin(Rect{main.left, main.top, main.right, main.bottom}, app.halDpi);
 }
 
 // Follows the main window at every paint. SWP_NOACTIVATE: a repaint must not
@@ -52,7 +52,13 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       app->halWindow = window;
-      createControls(window, windowSpec(kind), app->font(FontKind::Hal));
+      app->halDpi = adoptDpi(window, windowSpec(kind), app->halDpi);
+      createControls(window, windowSpec(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
+      return 0;
+    case WM_DPICHANGED:
+      app->halDpi = LOWORD(wParam);
+      applyDpi(window, windowSpec(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi,
+               *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_PAINT: {
       // Placed before the paint starts, so the paint covers where it is now.
@@ -83,7 +89,7 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND createHalWindow(App& app) {
   const Point origin = placeOf(app).value_or(Point{CW_USEDEFAULT, CW_USEDEFAULT});
-  return createTopLevel(windowSpec(kind), origin.x, origin.y, nullptr, app.instance(), &app);
+  return createTopLevel(windowSpec(kind), origin.x, origin.y, app.halDpi, nullptr, app.instance(), &app);
 }
 
 }  // namespace tollandra

@@ -4,6 +4,7 @@
 
 #include "core/info/texts.h"
 #include "core/text/convert.h"
+#include "core/windows/dpi.h"
 #include "core/windows/placement.h"
 #include "resources/resource.h"
 #include "win/app/app.h"
@@ -22,6 +23,7 @@ constexpr LPARAM infoQuitMark = 0x496E666F;  // "Info"
 struct InfoWindow {
   App& app;
   const WindowSpec& spec;
+  int dpi = baseDpi;  // its owner's, until a screen of another scale
   HWND window = nullptr;
   WPARAM code = 0;
   bool looping = false;
@@ -36,11 +38,11 @@ InfoWindow* stateOf(HWND window) {
 // against the main window.
 Point placeOf(const InfoWindow& info) {
   if (info.spec.kind == WindowKind::Introduction) {
-    return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), info.dpi);
   }
   RECT main{};
   GetWindowRect(info.app.mainWindow, &main);
-  return infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom});
+  return infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom}, info.dpi);
 }
 
 // At every paint, before it starts: dragged away, the window comes back, and
@@ -52,25 +54,38 @@ void place(const InfoWindow& info) {
   SetWindowPos(info.window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | show);
 }
 
-void onInitDialog(InfoWindow& info) {
-  createControls(info.window, info.spec, info.app.font(info.spec.font));
-  if (HWND bitmap = controlOf(info.window, info.spec.kind, Role::TitleBitmap)) {
-    info.title = Bitmap(static_cast<HBITMAP>(
-        LoadImageW(info.app.instance(), MAKEINTRESOURCEW(IDB_TITLE), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
-    SendMessageW(bitmap, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(info.title.get()));
+// The title drawn at the size of its control, from the nearer of the two
+// bitmaps made for it; the one it replaces goes once the control has let go.
+void showTitle(InfoWindow& info) {
+  const ControlRow* row = findRole(info.spec.kind, Role::TitleBitmap);
+  if (row == nullptr) {
+    return;
   }
+  const Box box = scaled(row->box, info.dpi);
+  const int resource = titleScaleFor(info.dpi) == 2 ? IDB_TITLE_LARGE : IDB_TITLE;
+  Bitmap title(static_cast<HBITMAP>(
+      LoadImageW(info.app.instance(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, box.width, box.height, 0)));
+  SendDlgItemMessageW(info.window, row->id, STM_SETIMAGE, IMAGE_BITMAP,
+                      reinterpret_cast<LPARAM>(title.get()));
+  info.title = std::move(title);
+}
+
+void onInitDialog(InfoWindow& info) {
+  createControls(info.window, info.spec, info.app.font(info.spec.font, info.dpi), info.dpi);
+  showTitle(info);
 }
 
 // About: eighteen red lines on white.
-void paintAbout(const InfoWindow& info, HDC dc) {
+void paintAbout(InfoWindow& info, HDC dc) {
   RECT client{};
   GetClientRect(info.window, &client);
   FillRect(dc, &client, info.app.brushWhite());
-  ScopedSelect selected(dc, info.app.font(FontKind::AboutPage));
+  ScopedSelect selected(dc, info.app.font(FontKind::AboutPage, info.dpi));
   SetTextColor(dc, RGB(255, 0, 0));
   for (const AboutLine& line : AboutLines) {
     const std::wstring text = wide(line.text);
-    TextOutW(dc, 40, static_cast<int>(TextToNumber(line.y)), text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc, scaled(40, info.dpi), scaled(static_cast<int>(TextToNumber(line.y)), info.dpi), text.c_str(),
+             static_cast<int>(text.size()));
   }
 }
 
@@ -89,7 +104,7 @@ void paintReferences(const InfoWindow& info, HDC dc) {
   }
 }
 
-void onPaint(const InfoWindow& info) {
+void onPaint(InfoWindow& info) {
   place(info);
   ScopedPaint paint(info.window);
   if (info.spec.kind == WindowKind::About) {
@@ -162,6 +177,12 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       CloseInfoWnd(window, 0);
       return 0;
+    case WM_DPICHANGED:
+      info->dpi = LOWORD(wParam);
+      applyDpi(window, info->spec, info->app.font(info->spec.font, info->dpi), info->dpi,
+               *reinterpret_cast<const RECT*>(lParam));
+      showTitle(*info);
+      return 0;
     case WM_DESTROY:
       // However the window goes, its owner is usable again.
       EnableWindow(GetWindow(window, GW_OWNER), TRUE);
@@ -190,10 +211,10 @@ WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   if (!IsWindow(owner) || app.mainClosing) {
     return 0;
   }
-  InfoWindow info{app, *spec, nullptr, 0, false, {}};
+  InfoWindow info{app, *spec, app.mainDpi, nullptr, 0, false, {}};
   // Created where it belongs, before it is ever shown.
   const Point origin = placeOf(info);
-  HWND window = createTopLevel(*spec, origin.x, origin.y, owner, app.instance(), nullptr);
+  HWND window = createTopLevel(*spec, origin.x, origin.y, info.dpi, owner, app.instance(), nullptr);
   if (window == nullptr) {
     return 0;
   }

@@ -52,8 +52,10 @@ void readBox(App& app, HWND window, Measurement which) {
 void onCreate(App& app, HWND window) {
   app.mainWindow = window;
   SetMenu(window, app.menu());
-  createControls(window, windowSpec(kind), app.font(FontKind::Main));
-  const Point origin = mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  app.mainDpi = adoptDpi(window, windowSpec(kind), app.mainDpi);
+  createControls(window, windowSpec(kind), app.font(FontKind::Main, app.mainDpi), app.mainDpi);
+  const Point origin =
+      mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), app.mainDpi);
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   // Digits only from the keyboard; pasted text is cleaned when it is read.
   for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
@@ -155,6 +157,11 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      app->mainDpi = LOWORD(wParam);
+      applyDpi(window, windowSpec(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
+               *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CLOSE:
       app->mainClosing = true;
       DestroyWindow(window);
@@ -177,7 +184,8 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND createMainWindow(App& app) {
-  return createTopLevel(windowSpec(kind), CW_USEDEFAULT, CW_USEDEFAULT, nullptr, app.instance(), &app);
+  return createTopLevel(windowSpec(kind), CW_USEDEFAULT, CW_USEDEFAULT, app.mainDpi, nullptr, app.instance(),
+                        &app);
 }
 
 }  // namespace tollandra
