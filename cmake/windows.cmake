@@ -43,22 +43,32 @@ target_link_libraries(Tollandra PRIVATE tollandra_core_win comctl32 gdi32 user32
 set_target_properties(Tollandra PROPERTIES OUTPUT_NAME Tollandra RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resources")
 
+# The hands of drive.exe and of the end-to-end tests.
+add_library(tollandra_driver STATIC ${CMAKE_SOURCE_DIR}/tools/driver/driver.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/clipboard.cpp)
+target_include_directories(tollandra_driver PUBLIC ${CMAKE_SOURCE_DIR}/tools)
+target_compile_definitions(tollandra_driver PRIVATE ${WIN_DEFINITIONS})
+target_compile_options(tollandra_driver PRIVATE ${TOLLANDRA_WARNINGS})
+target_link_libraries(tollandra_driver PUBLIC tollandra_core_win gdi32 user32)
+
 add_gtest_library(gtest_windows)
 
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-add_executable(e2e_tests ${E2E_SOURCES} ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp)
+add_executable(e2e_tests ${E2E_SOURCES})
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
 target_compile_definitions(e2e_tests PRIVATE ${WIN_DEFINITIONS})
-target_compile_options(e2e_tests PRIVATE ${TOLLANDRA_WARNINGS} -municode)
-target_link_options(e2e_tests PRIVATE -municode -static)
-target_link_libraries(e2e_tests PRIVATE tollandra_core_win gtest_windows psapi version gdi32 user32 kernel32)
+target_compile_options(e2e_tests PRIVATE ${TOLLANDRA_WARNINGS})
+target_link_options(e2e_tests PRIVATE -static)
+add_library(gtest_main_windows STATIC ${GTEST_SOURCE_DIR}/src/gtest_main.cc)
+target_link_libraries(gtest_main_windows PUBLIC gtest_windows)
+target_link_libraries(e2e_tests PRIVATE tollandra_driver gtest_main_windows psapi version kernel32)
 set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_executable(drive ${CMAKE_SOURCE_DIR}/tools/drive.cpp)
 target_compile_definitions(drive PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(drive PRIVATE ${TOLLANDRA_WARNINGS} -municode)
 target_link_options(drive PRIVATE -municode -static)
-target_link_libraries(drive PRIVATE tollandra_core_win gdi32 user32 kernel32)
+target_link_libraries(drive PRIVATE tollandra_driver kernel32)
 set_target_properties(drive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The smallest window program, linked like Tollandra.exe: the yardstick its

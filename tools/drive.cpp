@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "core/windows/window_tables.h"
+#include "driver/driver.h"
 
 namespace {
 
@@ -70,97 +71,50 @@ constexpr Name<tollandra::Command> commandNames[] = {{L"hal", tollandra::Command
 // name that is none of the program's is taken for a window class.
 HWND visibleWindow(const wchar_t* name) {
   const std::optional<WindowKind> kind = lookUp(windowNames, name);
-  if (!kind) {
-    HWND window = FindWindowW(name, nullptr);
-    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-  }
-  const tollandra::WindowSpec& spec = tollandra::windowSpec(*kind);
-  const std::wstring className(spec.className.begin(), spec.className.end());
-  std::wstring title(static_cast<std::size_t>(MultiByteToWideChar(
-                         CP_UTF8, 0, spec.title.data(), static_cast<int>(spec.title.size()), nullptr, 0)),
-                     L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, spec.title.data(), static_cast<int>(spec.title.size()), title.data(),
-                      static_cast<int>(title.size()));
-  HWND window = FindWindowW(className.c_str(), title.c_str());
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+  return kind ? driver::findWindow(0, *kind, true) : driver::findWindow(0, name, nullptr, true);
 }
 
 // The control named by ROLE [ITEM [OPTION]] in the window named by NAME.
 HWND controlOf(const wchar_t* name, int argc, wchar_t** argv) {
-  HWND window = visibleWindow(name);
+  const std::optional<WindowKind> kind = lookUp(windowNames, name);
   const std::optional<Role> role = argc >= 1 ? lookUp(roleNames, argv[0]) : std::nullopt;
-  if (window == nullptr || !role) {
+  if (!kind || !role) {
     return nullptr;
   }
   const int item = argc >= 2 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 0;
   const int option = argc >= 3 ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;
-  const int id = tollandra::controlId(*lookUp(windowNames, name), *role, item, option);
-  return id != 0 ? GetDlgItem(window, id) : nullptr;
+  return driver::controlOf(visibleWindow(name), *kind, *role, item, option);
 }
 
 int waitFor(const wchar_t* name, double seconds) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-  while (GetTickCount64() < deadline) {
-    if (visibleWindow(name) != nullptr) {
-      Sleep(300);  // let it finish its first paint
-      return 0;
-    }
-    Sleep(50);
+  if (!driver::waitUntil([&] { return visibleWindow(name) != nullptr; },
+                         static_cast<DWORD>(seconds * 1000))) {
+    return 1;
   }
-  return 1;
+  Sleep(300);  // let it finish its first paint
+  return 0;
 }
 
+// The whole screen as a 32-bit bitmap, top row first.
 int screenshot(const wchar_t* path) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  header.biSizeImage = stride * static_cast<DWORD>(height);
-  std::vector<unsigned char> pixels(header.biSizeImage);
-
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + header.biSizeImage;
+  driver::Capture pixels = driver::capture({0, 0, width, height});
+  for (COLORREF& p : pixels) {
+    p = static_cast<COLORREF>(GetRValue(p) << 16 | GetGValue(p) << 8 | GetBValue(p));  // a DIB's order
+  }
+  const BITMAPINFOHEADER header{sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const auto offset = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof header);
+  const auto bytes = static_cast<DWORD>(pixels.size() * sizeof(COLORREF));
+  const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
   FILE* out = _wfopen(path, L"wb");
   if (out == nullptr) {
     return 1;
   }
   std::fwrite(&file, sizeof file, 1, out);
   std::fwrite(&header, sizeof header, 1, out);
-  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  std::fwrite(pixels.data(), 1, bytes, out);
   return std::fclose(out) == 0 ? 0 : 1;
-}
-
-// A visible top-level window of the process with this class (and title).
-HWND visibleWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title) {
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, windowClass, title)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId && IsWindowVisible(window)) {
-      return window;
-    }
-  }
-  return nullptr;
 }
 
 BOOL CALLBACK closeTopLevel(HWND window, LPARAM processId) {
@@ -204,7 +158,7 @@ int timeStartUp(const wchar_t* program, const wchar_t* windowClass, const wchar_
   double elapsedMs = 0;
   constexpr double timeoutMs = 30000;
   while (elapsedMs < timeoutMs) {
-    found = visibleWindowOf(process.dwProcessId, windowClass, title) != nullptr;
+    found = driver::findWindow(process.dwProcessId, windowClass, title, true) != nullptr;
     QueryPerformanceCounter(&now);
     elapsedMs =
         static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);

@@ -7,6 +7,11 @@
 #include <string>
 
 #include "harness.h"
+#include "win/platform/clipboard.h"
+#include "win/platform/win.h"
+
+// After windows.h, which it needs.
+#include <psapi.h>
 
 namespace e2e {
 namespace {
@@ -26,20 +31,17 @@ TEST(VcPanel, WorkedExampleOnTheScreenFollowsTheSexAndRepaintsWhenUncovered) {
   ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; })) << resultTexts(program);
   program.settle();
   EXPECT_EQ(resultInks(program), L"BRR");
-  EXPECT_TRUE(isChecked(program.control(Role::Option, 1, 1)));
-  EXPECT_EQ(text(program.control(Role::Total)), L"3 （低リスク）");
 
   click(program.control(Role::Option, 1, 2));
   const std::wstring woman = L"112.3 % 2672 : Baldwin\n94.3 % 3182 : JRS2001\n88.3 % 3399 : JRS2014\n";
   ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == woman; })) << resultTexts(program);
   program.settle();
   EXPECT_EQ(resultInks(program), L"BBB");
-
   const RECT client = clientOnScreen(program.main());
-  const Capture before(client);
+  const Capture before = capture(client);
   { const Cover cover(client); }
   program.settle();
-  EXPECT_TRUE(Capture(client) == before);
+  EXPECT_TRUE(capture(client) == before);
 }
 
 TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
@@ -51,11 +53,10 @@ TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
                  reinterpret_cast<LPARAM>(entries[box - 1]));
   }
   click(program.control(Role::Compute));
-  EXPECT_TRUE(
-      waitUntil([&] { return text(program.control(Role::ResultBox, 3)) == L"72.4 % 4142 : JRS2014"; }));
-  EXPECT_EQ(text(program.control(Role::MeasurementBox, age)), L"60");
-  EXPECT_EQ(text(program.control(Role::MeasurementBox, height)), L"170.0");
-  EXPECT_EQ(text(program.control(Role::MeasurementBox, vc)), L"3000");
+  EXPECT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; }));
+  std::wstring cleaned;
+  for (int box : {age, height, vc}) cleaned += text(program.control(Role::MeasurementBox, box)) + L" ";
+  EXPECT_EQ(cleaned, L"60 170.0 3000 ");
   EXPECT_EQ(program.messageBox(), nullptr);
 }
 
@@ -67,16 +68,13 @@ TEST(VcPanel, ARefusalClearsTheBoxFirstAndEndsBeforeAWindowOpens) {
   click(program.control(Role::MeasurementBox, height));
   ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
   EXPECT_EQ(text(program.control(Role::MeasurementBox, age)), L"**");
-  const auto refusal = answerMessage(program);
-  ASSERT_TRUE(refusal.has_value());
-  EXPECT_EQ(refusal->title, L"年齢（ 17 - 100 才 ）");
-  EXPECT_EQ(refusal->text, L"入力：16\u300017 - 100 で入力を！");
+  EXPECT_EQ(answerMessage(program), L"年齢（ 17 - 100 才 ）\n入力：16\u300017 - 100 で入力を！");
 
   typeInto(program, vc, L"999");
   program.menu(Command::OpenAbout);
   ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
   EXPECT_EQ(program.window(WindowKind::About), nullptr);
-  ASSERT_TRUE(answerMessage(program).has_value());
+  EXPECT_NE(answerMessage(program), L"");
   EXPECT_NE(program.waitWindow(WindowKind::About), nullptr);
 }
 
@@ -84,9 +82,9 @@ TEST(VcPanel, ARefusalClearsTheBoxFirstAndEndsBeforeAWindowOpens) {
 // while the program keeps answering.
 TEST(VcPanel, ALongPasteIsRefusedAndTheProgramAnswers) {
   Program program;
-  std::wstring digits;
-  for (int i = 0; i < 1000; ++i) digits += L"1234567890";
-  ASSERT_TRUE(putOnClipboard(digits));
+  std::string digits;
+  for (int i = 0; i < 1000; ++i) digits += "1234567890";
+  ASSERT_TRUE(tollandra::copyToClipboard(nullptr, digits));
   HWND box = program.control(Role::MeasurementBox, vc);
   click(box);
   program.settle();
@@ -94,10 +92,10 @@ TEST(VcPanel, ALongPasteIsRefusedAndTheProgramAnswers) {
   pressKeys({VK_CONTROL, 'V'});
   ASSERT_TRUE(waitUntil([&] { return text(box).size() == digits.size(); }));
   click(program.control(Role::MeasurementBox, age));
-  const auto refusal = answerMessage(program);
-  ASSERT_TRUE(refusal.has_value());
-  EXPECT_EQ(refusal->text, L"入力：" + digits.substr(0, 32) + L"…\u30001,000 - 6,000 で入力を！");
-  EXPECT_TRUE(program.answers());
+  EXPECT_EQ(answerMessage(program), L"ＶＣ（ 1,000 - 6,000 mL ）\n入力：" +
+                                        tollandra::wide(digits.substr(0, 32)) +
+                                        L"…\u30001,000 - 6,000 で入力を！");
+  EXPECT_NE(program.answers(), L"");
   EXPECT_EQ(text(box), L"****");
 }
 
@@ -106,21 +104,13 @@ TEST(VcPanel, ALongPasteIsRefusedAndTheProgramAnswers) {
 // neither hangs nor ends the program.
 TEST(CopyResults, CtrlCCopiesTheRecordOrTheSelection) {
   Program program;
-  for (int box : {age, height, vc})
-    typeInto(program, box, box == age ? L"60" : box == height ? L"170" : L"3000");
-  click(program.control(Role::Compute));
-  ASSERT_TRUE(
-      waitUntil([&] { return text(program.control(Role::ResultBox, 3)) == L"72.4 % 4142 : JRS2014"; }));
-  program.menu(Command::ToggleHal);
-  click(program.control(Role::Option, 3, 2, WindowKind::Hal));
-  program.settle();
+  enterExample(program);
   pressKeys({VK_CONTROL, 'C'});
   EXPECT_TRUE(waitUntil([&] {
     return clipboardText() ==
            L"術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2\r\n性別：男性 3点\r\n"
            L"リスクスコア：3 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
-           L"84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n"
-           L"HAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL Total points：0\r\nHAL score：0\r\n";
+           L"84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n";
   })) << clipboardText().size();
 
   HWND box = program.control(Role::MeasurementBox, height);
@@ -134,9 +124,15 @@ TEST(CopyResults, CtrlCCopiesTheRecordOrTheSelection) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   pressKeys({VK_CONTROL, 'C'});
   Sleep(1000);  // longer than the program tries for
-  EXPECT_TRUE(program.answers());
+  EXPECT_NE(program.answers(), L"");
   CloseClipboard();
   EXPECT_EQ(clipboardText(), L"70");
+}
+
+SIZE_T privateBytes(const Program& program) {
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(program.process(), &counters, sizeof counters);
+  return counters.PagefileUsage;
 }
 
 // A GDI object leaked per opening or per paint shows in the private bytes:
@@ -151,22 +147,18 @@ TEST(Endurance, OpeningsAndPaintsLeakNothing) {
     const Command command = about ? Command::OpenAbout : Command::OpenReferences;
     PostMessageW(program.main(), WM_COMMAND, tollandra::commandId(command), 0);
     HWND window = program.waitWindow(about ? WindowKind::About : WindowKind::References);
-    for (int paint = 0; paint < (about ? 100 : 20); ++paint) {
+    for (int paint = 0; paint < (about ? 100 : 20); ++paint)
       RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
     PostMessageW(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
-    if (round == 7) {
-      program.settle();
-      before = program.privateBytes();
-    }
+    if (round == 7) before = privateBytes(program);
   }
-  for (int paint = 0; paint < 3000; ++paint) {
-    RedrawWindow(program.control(Role::Points, 2), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  }
+  HWND cell = program.control(Role::Points, 2);
+  for (int paint = 0; paint < 3000; ++paint)
+    RedrawWindow(cell, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   program.settle();
   EXPECT_EQ(text(program.control(Role::Total)), L"6 （低リスク）");
-  EXPECT_LT(program.privateBytes(), before + 100 * 1024) << before;
+  EXPECT_LT(privateBytes(program), before + 100 * 1024) << before;
 }
 
 }  // namespace

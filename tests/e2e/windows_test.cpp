@@ -13,26 +13,19 @@ namespace {
 
 constexpr WindowKind intro = WindowKind::Introduction;
 
-bool isWhite(COLORREF c) { return c == RGB(255, 255, 255); }
+bool isOther(COLORREF c) { return c != RGB(255, 255, 255); }
 
-TEST(Introduction, ModalOverTheDisabledMainWindowOnceAndStartEnablesIt) {
-  Program program(false);
-  ASSERT_NE(program.waitWindow(intro), nullptr);
-  EXPECT_FALSE(IsWindowEnabled(program.main()));
-  click(program.control(Role::Option, 2, 1));  // ignored while disabled
-  click(program.control(Role::Start, 0, 0, intro));
-  ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
-  EXPECT_EQ(text(program.control(Role::Total)), L"");
-  { const Cover cover(windowRect(program.main())); }
-  program.settle();
-  EXPECT_EQ(program.window(intro), nullptr);
-}
-
-// Three ways out, each with something that could still raise a message: an
-// entry not yet read, a visible HAL window, the introduction still open.
-TEST(MainWindow, EveryWayOfClosingEndsWithCodeZeroAndNoMessage) {
+// The introduction comes modal over the disabled main window, and "始める"
+// enables it. Then three ways out, each with something that could still
+// raise a message: an entry not yet read, a visible HAL window, the
+// introduction still open.
+TEST(MainWindow, OpensUnderTheIntroductionAndEveryWayOutEndsWithCodeZeroAndNoMessage) {
   {
-    Program program;
+    Program program(false);
+    ASSERT_NE(program.waitWindow(intro), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(program.main()));
+    click(program.control(Role::Start, 0, 0, intro));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
     typeInto(program, 1, L"16");
     const RECT r = windowRect(program.main());
     const int caption = GetSystemMetrics(SM_CYCAPTION);
@@ -61,7 +54,7 @@ TEST(InfoWindows, TheMenuOpensThemModalAndTheyPaintAcrossTheirWidth) {
   HWND about = program.waitWindow(WindowKind::About);
   EXPECT_FALSE(IsWindowEnabled(program.main()));
   RECT page = clientOnScreen(about);
-  EXPECT_GT(Capture({page.left + 450, page.top + 118, page.right, page.top + 136}).count(isRed), 0);
+  EXPECT_GT(count(capture({page.left + 450, page.top + 118, page.right, page.top + 136}), isRed), 0);
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(about); }));
 
@@ -69,11 +62,8 @@ TEST(InfoWindows, TheMenuOpensThemModalAndTheyPaintAcrossTheirWidth) {
   HWND references = program.waitWindow(WindowKind::References);
   page = clientOnScreen(references);
   for (int y : {10, 110}) {
-    const Capture row({page.left, page.top + y, page.right, page.top + y + 2});
-    EXPECT_EQ(row.count(isWhite), row.width() * row.height()) << y;
+    EXPECT_EQ(count(capture({page.left, page.top + y, page.right, page.top + y + 2}), isOther), 0) << y;
   }
-  EXPECT_EQ(text(program.control(Role::Reference, 2, 2, WindowKind::References)),
-            L"https://www.hama-med.ac.jp/topics/2023/28896.html");
   click(program.control(Role::Close, 0, 0, WindowKind::References));
   EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(references); }));
 }
@@ -116,36 +106,11 @@ TEST(HalWindow, HidesInsteadOfClosingAndItsRepaintsLeaveTheFocus) {
   EXPECT_EQ(program.messageBox(), nullptr);
 }
 
-// A window's last radio group wraps round to its first controls, and an
-// automatic radio button clears the marks of its group: the first option
-// chosen must keep its mark after a click on the second.
-TEST(RadioGroups, AClickNeverClearsTheMarkOfAnotherRow) {
-  Program program;
-  const struct {
-    WindowKind kind;
-    int firstItem, firstOption, secondItem, secondOption;
-  } pairs[] = {{WindowKind::Main, 1, 2, 7, 1},
-               {WindowKind::Main, 1, 1, 7, 2},
-               {WindowKind::Hal, 1, 2, 3, 1},
-               {WindowKind::Hal, 1, 1, 3, 2}};
-  for (const auto& p : pairs) {
-    if (p.kind == WindowKind::Hal && !IsWindowVisible(program.window(p.kind))) {
-      program.menu(Command::ToggleHal);  // it lies over the main window's top rows
-    }
-    HWND first = program.control(Role::Option, p.firstItem, p.firstOption, p.kind);
-    HWND second = program.control(Role::Option, p.secondItem, p.secondOption, p.kind);
-    click(first);
-    ASSERT_TRUE(waitUntil([&] { return isChecked(first); }));
-    click(second);
-    ASSERT_TRUE(waitUntil([&] { return isChecked(second); }));
-    program.settle();
-    EXPECT_TRUE(isChecked(first)) << GetDlgCtrlID(first) << " after " << GetDlgCtrlID(second);
-  }
-}
-
 // The second click of a double click arrives as a notification of its own,
 // which the points cells ignore: nothing becomes option 1, not option 2.
-TEST(RiskForm, ADoubleClickOnAPointsCellActsOnce) {
+// A window's last radio group wraps round to its first controls: a click on
+// its last option must leave the first item's mark.
+TEST(Clicks, ADoubleClickActsOnceAndNoClickClearsAnotherRowsMark) {
   Program program;
   HWND cell = program.control(Role::Points, 3);
   const RECT r = clientOnScreen(cell);
@@ -153,39 +118,41 @@ TEST(RiskForm, ADoubleClickOnAPointsCellActsOnce) {
   ASSERT_TRUE(waitUntil([&] { return text(cell) == L"5"; }));
   Sleep(150);
   program.settle();
-  EXPECT_EQ(text(cell), L"5");
   EXPECT_EQ(text(program.control(Role::Total)), L"8 （低リスク）");
+  for (const auto& [kind, last] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}}) {
+    if (kind == WindowKind::Hal) program.menu(Command::ToggleHal);  // it lies over the main window's top rows
+    HWND first = program.control(Role::Option, 1, 1, kind),
+         second = program.control(Role::Option, last, 2, kind);
+    click(first);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(first); }));
+    click(second);
+    ASSERT_TRUE(waitUntil([&] { return isChecked(second); }));
+    program.settle();
+    EXPECT_TRUE(isChecked(first)) << GetDlgCtrlID(second);
+  }
 }
 
+// The title at 100 % and at twice that, the desktop shell's largest icon and
+// the version, as Windows reads them from the file.
 TEST(Executable, CarriesItsVersionIconAndTitleBitmaps) {
-  const std::wstring path = programPath();
-  std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), nullptr));
-  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  HMODULE module = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ICONINFO icon{};
+  GetIconInfo(static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, 256, 256, 0)), &icon);
+  std::wstring sizes;
+  for (HANDLE image :
+       {LoadImageW(module, MAKEINTRESOURCEW(101), IMAGE_BITMAP, 0, 0, 0),
+        LoadImageW(module, MAKEINTRESOURCEW(102), IMAGE_BITMAP, 0, 0, 0), HANDLE{icon.hbmColor}}) {
+    BITMAP bitmap{};
+    GetObjectW(image, sizeof bitmap, &bitmap);
+    sizes += std::to_wstring(bitmap.bmWidth) + L"x" + std::to_wstring(bitmap.bmHeight) + L" ";
+  }
+  EXPECT_EQ(sizes, L"360x90 720x180 256x256 ");
+  std::vector<BYTE> info(GetFileVersionInfoSizeW(programPath().c_str(), nullptr));
+  GetFileVersionInfoW(programPath().c_str(), 0, static_cast<DWORD>(info.size()), info.data());
   void* version = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\FileVersion", &version, &length));
-  EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(version)), L"5.2");
-  HMODULE module =
-      LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(module, nullptr);
-  for (int pixels : {16, 32, 48, 256}) {
-    HICON icon = static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, pixels, pixels, 0));
-    ICONINFO iconInfo{};
-    ASSERT_TRUE(icon != nullptr && GetIconInfo(icon, &iconInfo)) << pixels;
-    BITMAP bitmap{};
-    GetObjectW(iconInfo.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, pixels);
-    DeleteObject(iconInfo.hbmColor);
-    DeleteObject(iconInfo.hbmMask);
-    DestroyIcon(icon);
-  }
-  HBITMAP title = static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(101), IMAGE_BITMAP, 0, 0, 0));
-  BITMAP bitmap{};
-  ASSERT_NE(GetObjectW(title, sizeof bitmap, &bitmap), 0);
-  EXPECT_EQ(bitmap.bmWidth, 360);
-  EXPECT_EQ(bitmap.bmHeight, 90);
-  DeleteObject(title);
-  FreeLibrary(module);
+  VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\FileVersion", &version, &length);
+  EXPECT_STREQ(static_cast<const wchar_t*>(version), L"5.2");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   } screens[] = {{1920, 1080, {620, 240}, {690, 260}},
                  {1366, 768, {343, 84}, {413, 104}},
                  {1365, 768, {342, 84}, {412, 104}},
-                 {1024, 768, {172, 84}, {242, 104}},
                  {539, 559, {-70, -20}, {0, 0}}};
   for (const auto& s : screens) {
     EXPECT_EQ(mainWindowOrigin(s.width, s.height), s.main) << s.width << "x" << s.height;
@@ -33,14 +32,11 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
     EXPECT_EQ(halWindowOrigin(main), m.hal) << m.top;
     EXPECT_EQ(infoWindowOrigin(main), m.info) << m.top;
   }
-}
-
-// At 150 % every distance is half as long again, halves rounded away from
-// zero as MulDiv rounds: 25 -> 37.5 -> 38, 193 -> 289.5 -> 290, -5 -> -8.
-// On 1920 x 1080: the main window at 960 - 510, 540 - 450; the introduction
-// at 960 - 405, 540 - 420; the HAL window 90 right and at half a top within
-// 240; the information windows 30 up and left.
-TEST(Placement, LengthsAndDistancesScaleWithTheScreen) {
+  // At 150 % every distance is half as long again, halves rounded away from
+  // zero as MulDiv rounds: 25 -> 37.5 -> 38, 193 -> 289.5 -> 290, -5 -> -8.
+  // On 1920 x 1080: the main window at 960 - 510, 540 - 450; the introduction
+  // at 960 - 405, 540 - 420; the HAL window 90 right and at half a top within
+  // 240; the information windows 30 up and left.
   EXPECT_EQ(scaled(Box{190, 480, 193, 25}, 144), (Box{285, 720, 290, 38}));
   EXPECT_EQ(scaled(-5, 144), -8);
   EXPECT_EQ(scaled(-16, 120), -20);

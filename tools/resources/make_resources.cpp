@@ -9,7 +9,8 @@
 //   make_resources icon OUT.ico IMAGE...   (IMAGE: a .png kept as it is, or
 //                                           a RGBA .pam stored as a DIB)
 //   make_resources check TITLE.bmp... ICON.ico
-//                          (the committed files read back: see check.cpp)
+//                          (the committed files read back: see check.cpp;
+//                          every file written is checked the same way)
 
 #include <algorithm>
 #include <array>
@@ -301,7 +302,8 @@ int Run(const std::vector<std::string>& args) {
   if ((args.size() == 4 || args.size() == 5) && args[0] == "title") {
     const int scale = args.size() == 5 ? std::stoi(args[4]) : 1;
     WriteFile(args[3], MakeTitle(ReadPgm(args[1]), ReadPgm(args[2]), scale));
-    return 0;
+    return CheckResources({args[3]});  // what is written is read back as the program would
+
   }
   if (args.size() >= 2 && args[0] == "check") {
     return CheckResources(std::vector<std::string>(args.begin() + 1, args.end()));
@@ -311,7 +313,7 @@ int Run(const std::vector<std::string>& args) {
     for (std::size_t i = 2; i < args.size(); ++i)
       images.push_back(EndsWith(args[i], ".png") ? PngImage(args[i]) : DibImage(args[i]));
     WriteFile(args[1], MakeIcon(images));
-    return 0;
+    return CheckResources({args[1]});
   }
   std::fputs(
       "usage: make_resources title LINE1.pgm LINE2.pgm OUT.bmp [SCALE]\n"

@@ -1,0 +1,30 @@
+#pragma once
+// Finding and reading the program's windows from outside it, by the ids and
+// roles of its own window tables: the hands of drive.exe, which the scripts
+// use, and of the end-to-end tests.
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "core/windows/window_tables.h"
+
+namespace driver {
+
+// Polls until the condition holds; false after the timeout.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+
+// A top-level window of the class (and title) in the process, or in any
+// process for 0; visible ones only when asked.
+HWND findWindow(DWORD processId, const wchar_t* windowClass, const wchar_t* title, bool visibleOnly);
+// The program's window of that kind, by its class and title.
+HWND findWindow(DWORD processId, tollandra::WindowKind kind, bool visibleOnly);
+// The control that plays the role in a window of that kind.
+HWND controlOf(HWND window, tollandra::WindowKind kind, tollandra::Role role, int item = 0, int option = 0);
+
+// The screen's pixels in a rectangle, top row first, as COLORREF values.
+using Capture = std::vector<COLORREF>;
+Capture capture(const RECT& area);
+
+}  // namespace driver
