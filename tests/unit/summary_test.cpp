@@ -31,10 +31,11 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
        heading +
            "性別：男性 3点\r\nリスクスコア：3 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n" +
            manResults},
-      {"measurements no computation used are left out",
+      {"nothing is computed, nor listed, while a measurement is missing",
        [](Session& s) {
          s.panel.read(Measurement::Age, "60");
          s.panel.read(Measurement::Height, "170");
+         EXPECT_FALSE(s.recalculateVc());
        },
        heading},
       {"a man of 60 years, 170 cm, 3000 mL, high risk",

@@ -18,6 +18,7 @@ TEST(NumberToText, ShowsFifteenSignificantDigitsInFixedOrExponentForm) {
                {0.000015, "1.50000000000000e-05"},
                {1e14, "100000000000000"},
                {999999999999999, "1.00000000000000e+015"},
+               {-INFINITY, "-inf"},
                {NAN, "nan"}};
   for (const auto& c : cases) EXPECT_EQ(NumberToText(c.value), c.text) << c.value;
   // The shortcut for short decimals agrees with the digit form on every value
