@@ -1,0 +1,86 @@
+#include "win/build/builder.h"
+
+#include "core/windows/dpi.h"
+#include "win/platform/dpi.h"
+#include "win/platform/win.h"
+
+namespace tollandra {
+namespace {
+
+// The tables state the window system's bits by value.
+static_assert(style::popup == WS_POPUP && style::child == WS_CHILD && style::visible == WS_VISIBLE);
+static_assert(style::caption == WS_CAPTION && style::sysMenu == WS_SYSMENU && style::group == WS_GROUP);
+static_assert(style::pushButton == BS_PUSHBUTTON && style::radioButton == BS_RADIOBUTTON);
+static_assert(style::autoRadioButton == BS_AUTORADIOBUTTON && style::ownerDrawButton == BS_OWNERDRAW);
+static_assert(style::leftText == BS_LEFTTEXT && style::buttonLeft == BS_LEFT &&
+              style::buttonRight == BS_RIGHT);
+static_assert(style::buttonCenter == BS_CENTER && style::buttonVCenter == BS_VCENTER);
+static_assert(style::staticLeft == SS_LEFT && style::staticRight == SS_RIGHT);
+static_assert(style::staticOwnerDraw == SS_OWNERDRAW && style::staticBitmap == SS_BITMAP);
+static_assert(style::staticCenterImage == SS_CENTERIMAGE && style::editCenter == ES_CENTER);
+static_assert(style::editMultiline == ES_MULTILINE && style::editAutoHScroll == ES_AUTOHSCROLL);
+static_assert(style::editWantReturn == ES_WANTRETURN && style::editNumber == ES_NUMBER);
+static_assert(style::exDlgModalFrame == WS_EX_DLGMODALFRAME && style::exTransparent == WS_EX_TRANSPARENT);
+static_assert(style::exClientEdge == WS_EX_CLIENTEDGE && style::exControlParent == WS_EX_CONTROLPARENT);
+static_assert(style::exStaticEdge == WS_EX_STATICEDGE);
+
+const wchar_t* className(ControlClass windowClass) {
+  switch (windowClass) {
+    case ControlClass::Edit:
+      return L"EDIT";
+    case ControlClass::Button:
+      return L"BUTTON";
+    case ControlClass::Static:
+      break;
+  }
+  return L"STATIC";
+}
+
+}  // namespace
+
+void createControls(HWND parent, const WindowSpec& spec, HFONT font, int dpi) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  for (const ControlRow& row : spec.controls) {
+    const Box box = scaled(row.box, dpi);
+    HWND control =
+        CreateWindowExW(row.exStyle, className(row.windowClass), wide(row.caption).c_str(),
+                        WS_CHILD | WS_VISIBLE | row.style, box.x, box.y, box.width, box.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+HWND createTopLevel(const WindowSpec& spec, int x, int y, int dpi, HWND owner, HINSTANCE instance,
+                    void* params) {
+  return CreateWindowExW(spec.exStyle, wide(spec.className).c_str(), wide(spec.title).c_str(), spec.style, x,
+                         y, scaled(spec.width, dpi), scaled(spec.height, dpi), owner, nullptr, instance,
+                         params);
+}
+
+int adoptDpi(HWND window, const WindowSpec& spec, int madeFor) {
+  const int dpi = windowDpi(window);
+  if (dpi != madeFor) {
+    SetWindowPos(window, nullptr, 0, 0, scaled(spec.width, dpi), scaled(spec.height, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return dpi;
+}
+
+void applyDpi(HWND window, const WindowSpec& spec, HFONT font, int dpi, const RECT& suggested) {
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ControlRow& row : spec.controls) {
+    HWND control = GetDlgItem(window, row.id);
+    const Box box = scaled(row.box, dpi);
+    SetWindowPos(control, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HWND controlOf(HWND window, WindowKind kind, Role role, int item, int option) {
+  const int id = controlId(kind, role, item, option);
+  return id != 0 ? GetDlgItem(window, id) : nullptr;
+}
+
+}  // namespace tollandra
