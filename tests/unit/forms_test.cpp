@@ -34,6 +34,7 @@ TEST(RiskForm, TotalsFallIntoThePublishedBandsAndTwoDigitsStartFurtherLeft) {
       {{{1, 2}, {3, 1}, {5, 1}, {6, 1}}, 11, 25, levelMid, mid},
       {{{3, 1}, {5, 1}, {6, 1}}, 14, 25, levelMid, mid},
       {{{3, 1}, {5, 1}, {6, 1}, {4, 0}}, 15, 25, levelHigh, high},
+      {{{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}}, 22, 25, levelHigh, high},
   };
   for (const auto& c : cases) {
     const CellView total{
