@@ -134,7 +134,7 @@ BENCHMARK(LoadJrs2014Grid);
 // its level are redrawn. Alternating options keep the total changing, so the
 // level and its colour change too (a one-digit and a two-digit total).
 void RiskSetFactorChoice(benchmark::State& state) {
-  ScoredForm form(riskFormSpec());
+  ScoredForm form(riskFormDefinition());
   for (int factor = 1; factor <= form.itemCount(); ++factor) {
     form.choose(factor, 1);
   }
@@ -151,7 +151,7 @@ BENCHMARK(RiskSetFactorChoice);
 
 // A click on a points cell toggles its factor.
 void RiskToggleFactorChoice(benchmark::State& state) {
-  ScoredForm form(riskFormSpec());
+  ScoredForm form(riskFormDefinition());
   int factor = 0;
   for (auto _ : state) {
     factor = factor % form.itemCount() + 1;

@@ -13,7 +13,7 @@ namespace tollandra {
 
 class Session {
  public:
-  Session() : risk(riskFormSpec()), hal(halFormSpec()) {}
+  Session() : risk(riskFormDefinition()), hal(halFormDefinition()) {}
 
   // Recomputes the %VC when age, height and VC are all given, for the sex of
   // the risk form's factor 1: male until the user chooses female. The sex row

@@ -30,7 +30,7 @@ TEST(Dpi144, WindowsAndControlsAreOneAndAHalfTimesTheirSize) {
   EXPECT_EQ(place(program.control(Role::Compute)), L"420,780 165x38");
   EXPECT_EQ(place(program.control(Role::Total)), L"570,555 290x45");
   const RECT area = clientOnScreen(program.main());
-  for (const tollandra::ControlRow& row : tollandra::windowSpec(WindowKind::Main).controls) {
+  for (const tollandra::ControlRow& row : tollandra::windowTable(WindowKind::Main).controls) {
     const RECT r = windowRect(GetDlgItem(program.main(), row.id));
     EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom)
         << row.id;

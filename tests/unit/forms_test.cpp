@@ -10,8 +10,8 @@ namespace {
 
 using Clicks = std::vector<std::pair<int, int>>;  // item, option (0: the item's points cell)
 
-ScoredForm clicked(const FormSpec& spec, const Clicks& clicks) {
-  ScoredForm form(spec);
+ScoredForm clicked(const FormDefinition& definition, const Clicks& clicks) {
+  ScoredForm form(definition);
   for (const auto& [item, option] : clicks) EXPECT_TRUE(form.choose(item, option));
   return form;
 }
@@ -39,7 +39,7 @@ TEST(RiskForm, TotalsFallIntoThePublishedBandsAndTwoDigitsStartFurtherLeft) {
   for (const auto& c : cases) {
     const CellView total{
         true, c.fill, {{std::to_string(c.total), c.x, 5, black, {}}, {c.level, 45, 5, black, {}}}};
-    EXPECT_EQ(clicked(riskFormSpec(), c.clicks).summaryView(totalSummary), total) << c.total;
+    EXPECT_EQ(clicked(riskFormDefinition(), c.clicks).summaryView(totalSummary), total) << c.total;
   }
 }
 
@@ -56,7 +56,7 @@ TEST(HalScore, TotalOnWhiteAndClassOnItsColour) {
                {{{1, 1}, {3, 0}}, 2, "2≧", levelHigh},
                {{{1, 1}, {2, 1}, {3, 1}}, 3, "2≧", levelHigh}};
   for (const auto& c : cases) {
-    const ScoredForm form = clicked(halFormSpec(), c.clicks);
+    const ScoredForm form = clicked(halFormDefinition(), c.clicks);
     EXPECT_EQ(form.summaryView(totalSummary),
               (CellView{true, white, {{std::to_string(c.total), 30, 5, black, white}}}));
     EXPECT_EQ(form.summaryView(classSummary),
@@ -76,14 +76,14 @@ TEST(ScoredForm, ChoicesMarksAndPointsCells) {
   } cases[] = {
       {{{3, 0}}, 3, 1, "5", red}, {{{3, 0}, {3, 0}}, 3, 2, "0", blue}, {{{4, 2}, {4, 0}}, 4, 1, "1", red}};
   for (const auto& c : cases) {
-    const ScoredForm form = clicked(riskFormSpec(), c.clicks);
+    const ScoredForm form = clicked(riskFormDefinition(), c.clicks);
     EXPECT_EQ(form.marks(c.item), (OptionMarks{c.choice == 1, c.choice != 1}));
     for (int k = 1; k <= form.itemCount(); ++k) {
       const CellView drawn{true, white, {{c.points, 30, 10, c.colour, white}}};
       EXPECT_EQ(form.pointsView(k), k == c.item ? drawn : CellView{});
     }
   }
-  ScoredForm form(riskFormSpec());
+  ScoredForm form(riskFormDefinition());
   for (const auto& [item, option] : Clicks{{0, 1}, {8, 1}, {2, 3}, {2, -1}})
     EXPECT_FALSE(form.choose(item, option));
   EXPECT_EQ(form.total(), 3);

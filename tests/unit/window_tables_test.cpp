@@ -15,7 +15,7 @@ TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
                           WindowKind::References}) {
     const int items = kind == WindowKind::Main ? 7 : kind == WindowKind::Hal ? 3 : 0;
     std::set<int> ids;
-    for (const ControlRow& row : windowSpec(kind).controls) {
+    for (const ControlRow& row : windowTable(kind).controls) {
       EXPECT_TRUE(ids.insert(row.id).second) << row.id;
       EXPECT_FALSE(commandOf(row.id).has_value()) << row.id;
       const bool formItem = row.role == Role::Option || row.role == Role::Points;

@@ -24,8 +24,8 @@ HWND findWindow(DWORD processId, const wchar_t* windowClass, const wchar_t* titl
 }
 
 HWND findWindow(DWORD processId, tollandra::WindowKind kind, bool visibleOnly) {
-  const tollandra::WindowSpec& spec = tollandra::windowSpec(kind);
-  return findWindow(processId, tollandra::wide(spec.className).c_str(), tollandra::wide(spec.title).c_str(),
+  const tollandra::WindowTable& table = tollandra::windowTable(kind);
+  return findWindow(processId, tollandra::wide(table.className).c_str(), tollandra::wide(table.title).c_str(),
                     visibleOnly);
 }
 

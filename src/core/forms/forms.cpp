@@ -17,7 +17,7 @@ constexpr std::array<Band, 3> riskBands = {{
 // Two-digit totals start 5 px further left, so both end near the same place;
 // the level follows at 45, all on the level's colour.
 constexpr std::array<SummaryRun, 2> riskTotalRuns = {{{Total, 30, 5, 5, false}, {BandText, 45, 5, 0, false}}};
-constexpr std::array<SummarySpec, 1> riskSummaries = {{{true, riskTotalRuns}}};
+constexpr std::array<SummaryCell, 1> riskSummaries = {{{true, riskTotalRuns}}};
 
 constexpr std::array<Band, 3> halBands = {{
     {2, "2≧", levelHigh},
@@ -28,14 +28,14 @@ constexpr std::array<Band, 3> halBands = {{
 // The HAL total on white, then its class in a cell of the class's colour.
 constexpr std::array<SummaryRun, 1> halTotalRuns = {{{Total, 30, 5, 0, true}}};
 constexpr std::array<SummaryRun, 1> halClassRuns = {{{BandText, 25, 5, 0, false}}};
-constexpr std::array<SummarySpec, 2> halSummaries = {{{false, halTotalRuns}, {true, halClassRuns}}};
+constexpr std::array<SummaryCell, 2> halSummaries = {{{false, halTotalRuns}, {true, halClassRuns}}};
 
-constexpr FormSpec riskForm{riskItems, riskBands, riskSummaries};
-constexpr FormSpec halForm{halItems, halBands, halSummaries};
+constexpr FormDefinition riskForm{riskItems, riskBands, riskSummaries};
+constexpr FormDefinition halForm{halItems, halBands, halSummaries};
 
 }  // namespace
 
-const FormSpec& riskFormSpec() { return riskForm; }
-const FormSpec& halFormSpec() { return halForm; }
+const FormDefinition& riskFormDefinition() { return riskForm; }
+const FormDefinition& halFormDefinition() { return halForm; }
 
 }  // namespace tollandra

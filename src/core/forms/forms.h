@@ -13,7 +13,7 @@ namespace tollandra {
 // pneumonia after lung surgery (Sato T, et al., Gen Thorac Cardiovasc Surg
 // 2015;63(3):164-72). Option 1 always scores. Factor 1 is also the sex the
 // %VC equations use, and starts as male.
-inline constexpr std::array<ItemSpec, 7> riskItems = {{
+inline constexpr std::array<Item, 7> riskItems = {{
     {"性別 ：", "男性　", "　女性", 3, 0, 1},
     {"術前ステロイド治療の有無 ：", "あり　", "　なし", 3, 0, 0},
     {"急性増悪の既往 ：", "　あり　", "　なし", 5, 0, 0},
@@ -27,13 +27,13 @@ inline constexpr int sexFactor = 1;
 
 // The HAL score: honeycombing on chest CT, age over 75 years, LDH above
 // 222 U/L, one point each.
-inline constexpr std::array<ItemSpec, 3> halItems = {{
+inline constexpr std::array<Item, 3> halItems = {{
     {"胸部ＣＴでの蜂巣肺(H)", "あり　", "　なし", 1, 0, 0},
     {"年齢", "＞ ７５歳　", "　≦ ７５ 歳", 1, 0, 0},
     {"ＬＤＨ", "＞２２２ U/L ", "　≦ ２２２ U/L", 1, 0, 0},
 }};
 
-const FormSpec& riskFormSpec();
-const FormSpec& halFormSpec();
+const FormDefinition& riskFormDefinition();
+const FormDefinition& halFormDefinition();
 
 }  // namespace tollandra

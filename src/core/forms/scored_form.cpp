@@ -11,10 +11,10 @@ const CellView blank;
 
 }  // namespace
 
-ScoredForm::ScoredForm(const FormSpec& spec)
-    : spec_(&spec), points_(spec.items.size()), summaries_(spec.summaries.size()) {
-  choices_.reserve(spec.items.size());
-  for (const ItemSpec& entry : spec.items) {
+ScoredForm::ScoredForm(const FormDefinition& definition)
+    : definition_(&definition), points_(definition.items.size()), summaries_(definition.summaries.size()) {
+  choices_.reserve(definition.items.size());
+  for (const Item& entry : definition.items) {
     choices_.push_back(entry.initialChoice);
   }
 }
@@ -30,21 +30,21 @@ bool ScoredForm::choose(int item, int option) {
   points_[slot(item)] =
       CellView{true, white, {TextRun{NumberToText(points(item)), 30, 10, chosen == 1 ? red : blue, white}}};
   for (std::size_t i = 0; i < summaries_.size(); ++i) {
-    summaries_[i] = summaryOf(spec_->summaries[i]);
+    summaries_[i] = summaryOf(definition_->summaries[i]);
   }
   return true;
 }
 
-const ItemSpec& ScoredForm::item(int item) const { return spec_->items[has(item) ? slot(item) : 0]; }
+const Item& ScoredForm::item(int item) const { return definition_->items[has(item) ? slot(item) : 0]; }
 
 int ScoredForm::choice(int item) const { return has(item) ? choices_[slot(item)] : 0; }
 
 int ScoredForm::points(int item) const {
   switch (choice(item)) {
     case 1:
-      return spec_->items[slot(item)].points1;
+      return definition_->items[slot(item)].points1;
     case 2:
-      return spec_->items[slot(item)].points2;
+      return definition_->items[slot(item)].points2;
     default:
       return 0;
   }
@@ -60,12 +60,12 @@ int ScoredForm::total() const {
 
 const Band& ScoredForm::band() const {
   const int sum = total();
-  for (const Band& candidate : spec_->bands) {
+  for (const Band& candidate : definition_->bands) {
     if (sum >= candidate.from) {
       return candidate;
     }
   }
-  return spec_->bands.back();
+  return definition_->bands.back();
 }
 
 OptionMarks ScoredForm::marks(int item) const { return {choice(item) == 1, choice(item) != 1}; }
@@ -76,7 +76,7 @@ const CellView& ScoredForm::summaryView(std::size_t which) const {
   return which < summaries_.size() ? summaries_[which] : blank;
 }
 
-CellView ScoredForm::summaryOf(const SummarySpec& summary) const {
+CellView ScoredForm::summaryOf(const SummaryCell& summary) const {
   const int sum = total();
   const Band& current = band();
   CellView view{true, summary.bandFill ? current.fill : white, {}};

@@ -13,7 +13,7 @@
 
 namespace tollandra {
 
-struct ItemSpec {
+struct Item {
   std::string_view label;    // as the row's label shows it
   std::string_view option1;  // the option that scores
   std::string_view option2;
@@ -41,15 +41,15 @@ struct SummaryRun {
 };
 
 // A cell that shows the whole form: filled with the band's colour or white.
-struct SummarySpec {
+struct SummaryCell {
   bool bandFill = false;
   std::span<const SummaryRun> runs;
 };
 
-struct FormSpec {
-  std::span<const ItemSpec> items;
+struct FormDefinition {
+  std::span<const Item> items;
   std::span<const Band> bands;
-  std::span<const SummarySpec> summaries;
+  std::span<const SummaryCell> summaries;
 };
 
 // The check marks both option buttons get whenever an item is drawn.
@@ -65,7 +65,7 @@ inline constexpr std::size_t classSummary = 1;
 
 class ScoredForm {
  public:
-  explicit ScoredForm(const FormSpec& spec);
+  explicit ScoredForm(const FormDefinition& definition);
 
   // Items are numbered from 1. Option 1 or 2 chooses it; 0 is a click on the
   // item's points cell, which turns nothing or option 2 into option 1 and
@@ -74,7 +74,7 @@ class ScoredForm {
   bool choose(int item, int option);
 
   [[nodiscard]] int itemCount() const { return static_cast<int>(choices_.size()); }
-  [[nodiscard]] const ItemSpec& item(int item) const;
+  [[nodiscard]] const Item& item(int item) const;
   [[nodiscard]] int choice(int item) const;
   // Points of the chosen option; 0 while nothing is chosen.
   [[nodiscard]] int points(int item) const;
@@ -89,9 +89,9 @@ class ScoredForm {
  private:
   [[nodiscard]] bool has(int item) const { return item >= 1 && item <= itemCount(); }
   static std::size_t slot(int item) { return static_cast<std::size_t>(item - 1); }
-  [[nodiscard]] CellView summaryOf(const SummarySpec& summary) const;
+  [[nodiscard]] CellView summaryOf(const SummaryCell& summary) const;
 
-  const FormSpec* spec_;
+  const FormDefinition* definition_;
   std::vector<std::uint8_t> choices_;
   std::vector<CellView> points_;
   std::vector<CellView> summaries_;

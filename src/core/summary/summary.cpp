@@ -21,7 +21,7 @@ std::string labelWithoutColon(std::string_view label) {
   return std::string(label);
 }
 
-std::string optionCaption(const ItemSpec& item, int choice) {
+std::string optionCaption(const Item& item, int choice) {
   return trimBlanks(std::string(choice == 1 ? item.option1 : item.option2));
 }
 
@@ -53,7 +53,7 @@ void addMeasurements(std::string& text, const VcPanel& panel) {
     return;
   }
   const VcPanel::Basis& basis = panel.basis();
-  const ItemSpec& sex = riskItems[sexFactor - 1];
+  const Item& sex = riskItems[sexFactor - 1];
   addLine(text, "計算条件：" + optionCaption(sex, basis.sex == Sex::Male ? 1 : 2) + " " +
                     NumberToText(basis.age) + " 歳 " + NumberToText(basis.height) + " cm VC " +
                     NumberToText(basis.vc) + " mL");

@@ -24,8 +24,8 @@ constexpr std::uint32_t firstOption2 = group | radioButton | buttonLeft | button
 constexpr std::uint32_t frame = exDlgModalFrame;
 constexpr std::uint32_t edge = exStaticEdge;
 
-constexpr const ItemSpec& risk(int factor) { return riskItems[static_cast<std::size_t>(factor - 1)]; }
-constexpr const ItemSpec& hal(int item) { return halItems[static_cast<std::size_t>(item - 1)]; }
+constexpr const Item& risk(int factor) { return riskItems[static_cast<std::size_t>(factor - 1)]; }
+constexpr const Item& hal(int item) { return halItems[static_cast<std::size_t>(item - 1)]; }
 constexpr int measurement(Measurement which) { return static_cast<int>(which); }
 constexpr int equation(ReferenceEquation which) { return static_cast<int>(which); }
 
@@ -168,7 +168,7 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
 
 // clang-format on
 
-constexpr std::array<WindowSpec, 5> windows = {{
+constexpr std::array<WindowTable, 5> windows = {{
     {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性憎悪リスク", visible | caption | sysMenu,
      exControlParent, 680, 650, FontKind::Main, mainControls},
     {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal,
@@ -186,7 +186,7 @@ constexpr std::uint8_t fixedModern = 0x31;     // FF_MODERN | FIXED_PITCH
 constexpr std::uint8_t defaultSwiss = 0x20;    // FF_SWISS | DEFAULT_PITCH
 constexpr std::string_view proportionalGothic = "ＭＳ Ｐゴシック";
 
-constexpr std::array<FontSpec, 7> fonts = {{
+constexpr std::array<FontRow, 7> fonts = {{
     {FontKind::Main, -16, variableModern, proportionalGothic},
     {FontKind::Introduction, -12, defaultSwiss, proportionalGothic},
     {FontKind::Hal, -16, variableModern, proportionalGothic},
@@ -210,26 +210,26 @@ constexpr std::array<CommandRow, 5> commands = {{
 
 }  // namespace
 
-const WindowSpec& windowSpec(WindowKind kind) {
-  for (const WindowSpec& spec : windows) {
-    if (spec.kind == kind) {
-      return spec;
+const WindowTable& windowTable(WindowKind kind) {
+  for (const WindowTable& table : windows) {
+    if (table.kind == kind) {
+      return table;
     }
   }
   return windows.front();
 }
 
-const WindowSpec* findInfoWindow(std::string_view key) {
-  for (const WindowSpec& spec : windows) {
-    if (!spec.key.empty() && spec.key == key) {
-      return &spec;
+const WindowTable* findInfoWindow(std::string_view key) {
+  for (const WindowTable& table : windows) {
+    if (!table.key.empty() && table.key == key) {
+      return &table;
     }
   }
   return nullptr;
 }
 
 const ControlRow* findControl(WindowKind kind, int id) {
-  for (const ControlRow& row : windowSpec(kind).controls) {
+  for (const ControlRow& row : windowTable(kind).controls) {
     if (row.id == id) {
       return &row;
     }
@@ -238,7 +238,7 @@ const ControlRow* findControl(WindowKind kind, int id) {
 }
 
 const ControlRow* findRole(WindowKind kind, Role role, int item, int option) {
-  for (const ControlRow& row : windowSpec(kind).controls) {
+  for (const ControlRow& row : windowTable(kind).controls) {
     if (row.role == role && row.item == item && row.option == option) {
       return &row;
     }
@@ -253,7 +253,7 @@ int controlId(WindowKind kind, Role role, int item, int option) {
 
 std::vector<int> itemsTopToBottom(WindowKind kind) {
   std::vector<const ControlRow*> cells;
-  for (const ControlRow& row : windowSpec(kind).controls) {
+  for (const ControlRow& row : windowTable(kind).controls) {
     if (row.role == Points) {
       cells.push_back(&row);
     }
@@ -267,7 +267,7 @@ std::vector<int> itemsTopToBottom(WindowKind kind) {
   return items;
 }
 
-std::span<const FontSpec> fontTable() { return fonts; }
+std::span<const FontRow> fontTable() { return fonts; }
 
 std::span<const CommandRow> commandTable() { return commands; }
 

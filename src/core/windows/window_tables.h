@@ -98,16 +98,16 @@ enum class FontKind : std::uint8_t { Main, Introduction, Hal, About, References,
 // Every font is Japanese by character set, so the kanji show on every display
 // language. A negative height is the characters' height, a positive one the
 // cell's, in pixels at 96 DPI.
-struct FontSpec {
+struct FontRow {
   FontKind kind;
   int height;
   std::uint8_t pitchAndFamily;
   std::string_view face;
 };
 
-[[nodiscard]] std::span<const FontSpec> fontTable();
+[[nodiscard]] std::span<const FontRow> fontTable();
 
-struct WindowSpec {
+struct WindowTable {
   WindowKind kind;
   std::string_view className;
   std::string_view key;  // how OpenInfoWnd names an information window
@@ -120,10 +120,10 @@ struct WindowSpec {
   std::span<const ControlRow> controls;
 };
 
-[[nodiscard]] const WindowSpec& windowSpec(WindowKind kind);
+[[nodiscard]] const WindowTable& windowTable(WindowKind kind);
 
 // The information window named by key (exact, case-sensitive), if any.
-[[nodiscard]] const WindowSpec* findInfoWindow(std::string_view key);
+[[nodiscard]] const WindowTable* findInfoWindow(std::string_view key);
 
 [[nodiscard]] const ControlRow* findControl(WindowKind kind, int id);
 [[nodiscard]] const ControlRow* findRole(WindowKind kind, Role role, int item = 0, int option = 0);

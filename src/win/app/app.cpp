@@ -14,10 +14,10 @@ void initCommonControls(DWORD classes) {
   InitCommonControlsEx(&init);
 }
 
-Font makeFont(const FontSpec& spec, int dpi) {
-  return Font(CreateFontW(scaled(spec.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, spec.pitchAndFamily,
-                          wide(spec.face).c_str()));
+Font makeFont(const FontRow& row, int dpi) {
+  return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
+                          wide(row.face).c_str()));
 }
 
 // Each item goes in front of those already there, so the last one of the
@@ -79,9 +79,9 @@ HFONT App::font(FontKind kind, int dpi) {
       return made.font.get();
     }
   }
-  for (const FontSpec& spec : fontTable()) {
-    if (spec.kind == kind) {
-      fonts_.push_back({kind, dpi, makeFont(spec, dpi)});
+  for (const FontRow& row : fontTable()) {
+    if (row.kind == kind) {
+      fonts_.push_back({kind, dpi, makeFont(row, dpi)});
       return fonts_.back().font.get();
     }
   }
@@ -93,21 +93,21 @@ int App::run() {
   // The fonts for the screen as it is, in their order; others when a window
   // comes to a screen of another scale.
   mainDpi = halDpi = systemDpi();
-  for (const FontSpec& spec : fontTable()) {
-    static_cast<void>(font(spec.kind, mainDpi));
+  for (const FontRow& row : fontTable()) {
+    static_cast<void>(font(row.kind, mainDpi));
   }
   brushFace_ = Brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   menu_ = makeMenu();
-  registerClass(instance_, windowSpec(WindowKind::About).className, InfoDefaultProc, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::About).className, InfoDefaultProc, brushFace_.get());
   initCommonControls(ICC_BAR_CLASSES);
   brushWhite_ = Brush(CreateSolidBrush(RGB(255, 255, 255)));
 
-  registerClass(instance_, windowSpec(WindowKind::Main).className, guarded<MainWndProc>, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::Main).className, guarded<MainWndProc>, brushFace_.get());
   if (createMainWindow(*this) == nullptr) {
     // Never run on without a window, and never report success for it.
     return 1;
   }
-  registerClass(instance_, windowSpec(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
   createHalWindow(*this);
 
   // The loop offers nothing to IsDialogMessage: Tab and the arrow keys move

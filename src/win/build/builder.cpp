@@ -38,9 +38,9 @@ const wchar_t* className(ControlClass windowClass) {
 
 }  // namespace
 
-void createControls(HWND parent, const WindowSpec& spec, HFONT font, int dpi) {
+void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  for (const ControlRow& row : spec.controls) {
+  for (const ControlRow& row : table.controls) {
     const Box box = scaled(row.box, dpi);
     HWND control =
         CreateWindowExW(row.exStyle, className(row.windowClass), wide(row.caption).c_str(),
@@ -50,26 +50,26 @@ void createControls(HWND parent, const WindowSpec& spec, HFONT font, int dpi) {
   }
 }
 
-HWND createTopLevel(const WindowSpec& spec, int x, int y, int dpi, HWND owner, HINSTANCE instance,
+HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,
                     void* params) {
-  return CreateWindowExW(spec.exStyle, wide(spec.className).c_str(), wide(spec.title).c_str(), spec.style, x,
-                         y, scaled(spec.width, dpi), scaled(spec.height, dpi), owner, nullptr, instance,
+  return CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(), table.style,
+                         x, y, scaled(table.width, dpi), scaled(table.height, dpi), owner, nullptr, instance,
                          params);
 }
 
-int adoptDpi(HWND window, const WindowSpec& spec, int madeFor) {
+int adoptDpi(HWND window, const WindowTable& table, int madeFor) {
   const int dpi = windowDpi(window);
   if (dpi != madeFor) {
-    SetWindowPos(window, nullptr, 0, 0, scaled(spec.width, dpi), scaled(spec.height, dpi),
+    SetWindowPos(window, nullptr, 0, 0, scaled(table.width, dpi), scaled(table.height, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return dpi;
 }
 
-void applyDpi(HWND window, const WindowSpec& spec, HFONT font, int dpi, const RECT& suggested) {
+void applyDpi(HWND window, const WindowTable& table, HFONT font, int dpi, const RECT& suggested) {
   SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  for (const ControlRow& row : spec.controls) {
+  for (const ControlRow& row : table.controls) {
     HWND control = GetDlgItem(window, row.id);
     const Box box = scaled(row.box, dpi);
     SetWindowPos(control, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -40,7 +40,7 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   }
   const ScoredForm& form = kind == WindowKind::Hal ? app.session.hal : app.session.risk;
   const int dpi = kind == WindowKind::Hal ? app.halDpi : app.mainDpi;
-  const HFONT font = app.font(windowSpec(kind).font, dpi);
+  const HFONT font = app.font(windowTable(kind).font, dpi);
   switch (row->role) {
     case Role::Points:
       drawCellItem(item, form.pointsView(row->item), font, dpi);

@@ -52,12 +52,12 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       app->halWindow = window;
-      app->halDpi = adoptDpi(window, windowSpec(kind), app->halDpi);
-      createControls(window, windowSpec(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
+      app->halDpi = adoptDpi(window, windowTable(kind), app->halDpi);
+      createControls(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
       return 0;
     case WM_DPICHANGED:
       app->halDpi = LOWORD(wParam);
-      applyDpi(window, windowSpec(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi,
+      applyDpi(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi,
                *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_PAINT: {
@@ -89,7 +89,7 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND createHalWindow(App& app) {
   const Point origin = placeOf(app).value_or(Point{CW_USEDEFAULT, CW_USEDEFAULT});
-  return createTopLevel(windowSpec(kind), origin.x, origin.y, app.halDpi, nullptr, app.instance(), &app);
+  return createTopLevel(windowTable(kind), origin.x, origin.y, app.halDpi, nullptr, app.instance(), &app);
 }
 
 }  // namespace tollandra

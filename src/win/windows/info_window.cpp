@@ -22,7 +22,7 @@ constexpr LPARAM infoQuitMark = 0x496E666F;  // "Info"
 // it owns (the title bitmap) goes only after the window and its controls.
 struct InfoWindow {
   App& app;
-  const WindowSpec& spec;
+  const WindowTable& table;
   int dpi = baseDpi;  // its owner's, until a screen of another scale
   HWND window = nullptr;
   WPARAM code = 0;
@@ -37,7 +37,7 @@ InfoWindow* stateOf(HWND window) {
 // The introduction is centred on the screen; About and the references sit
 // against the main window.
 Point placeOf(const InfoWindow& info) {
-  if (info.spec.kind == WindowKind::Introduction) {
+  if (info.table.kind == WindowKind::Introduction) {
     return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), info.dpi);
   }
   RECT main{};
@@ -50,14 +50,14 @@ Point placeOf(const InfoWindow& info) {
 // its own paint is painted only where it used to be).
 void place(const InfoWindow& info) {
   const Point origin = placeOf(info);
-  const UINT show = info.spec.kind == WindowKind::Introduction ? SWP_SHOWWINDOW : 0;
+  const UINT show = info.table.kind == WindowKind::Introduction ? SWP_SHOWWINDOW : 0;
   SetWindowPos(info.window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | show);
 }
 
 // The title drawn at the size of its control, from the nearer of the two
 // bitmaps made for it; the one it replaces goes once the control has let go.
 void showTitle(InfoWindow& info) {
-  const ControlRow* row = findRole(info.spec.kind, Role::TitleBitmap);
+  const ControlRow* row = findRole(info.table.kind, Role::TitleBitmap);
   if (row == nullptr) {
     return;
   }
@@ -71,7 +71,7 @@ void showTitle(InfoWindow& info) {
 }
 
 void onInitDialog(InfoWindow& info) {
-  createControls(info.window, info.spec, info.app.font(info.spec.font, info.dpi), info.dpi);
+  createControls(info.window, info.table, info.app.font(info.table.font, info.dpi), info.dpi);
   showTitle(info);
 }
 
@@ -95,7 +95,7 @@ void paintReferences(const InfoWindow& info, HDC dc) {
   RECT client{};
   GetClientRect(info.window, &client);
   FillRect(dc, &client, info.app.brushWhite());
-  for (const ControlRow& row : info.spec.controls) {
+  for (const ControlRow& row : info.table.controls) {
     if (row.role == Role::Reference) {
       const std::string_view text =
           ReferenceLines[static_cast<std::size_t>(row.item - 1)][static_cast<std::size_t>(row.option - 1)];
@@ -107,15 +107,15 @@ void paintReferences(const InfoWindow& info, HDC dc) {
 void onPaint(InfoWindow& info) {
   place(info);
   ScopedPaint paint(info.window);
-  if (info.spec.kind == WindowKind::About) {
+  if (info.table.kind == WindowKind::About) {
     paintAbout(info, paint.get());
-  } else if (info.spec.kind == WindowKind::References) {
+  } else if (info.table.kind == WindowKind::References) {
     paintReferences(info, paint.get());
   }
 }
 
 void onCommand(InfoWindow& info, int id) {
-  const ControlRow* row = findControl(info.spec.kind, id);
+  const ControlRow* row = findControl(info.table.kind, id);
   if (row == nullptr) {
     return;
   }
@@ -179,7 +179,7 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED:
       info->dpi = LOWORD(wParam);
-      applyDpi(window, info->spec, info->app.font(info->spec.font, info->dpi), info->dpi,
+      applyDpi(window, info->table, info->app.font(info->table.font, info->dpi), info->dpi,
                *reinterpret_cast<const RECT*>(lParam));
       showTitle(*info);
       return 0;
@@ -200,8 +200,8 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
-  const WindowSpec* spec = findInfoWindow(key);
-  if (spec == nullptr) {
+  const WindowTable* table = findInfoWindow(key);
+  if (table == nullptr) {
     return 0;
   }
   // A measurement box that loses the focus to the new window would read its
@@ -211,10 +211,10 @@ WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   if (!IsWindow(owner) || app.mainClosing) {
     return 0;
   }
-  InfoWindow info{app, *spec, app.mainDpi, nullptr, 0, false, {}};
+  InfoWindow info{app, *table, app.mainDpi, nullptr, 0, false, {}};
   // Created where it belongs, before it is ever shown.
   const Point origin = placeOf(info);
-  HWND window = createTopLevel(*spec, origin.x, origin.y, info.dpi, owner, app.instance(), nullptr);
+  HWND window = createTopLevel(*table, origin.x, origin.y, info.dpi, owner, app.instance(), nullptr);
   if (window == nullptr) {
     return 0;
   }

@@ -52,8 +52,8 @@ void readBox(App& app, HWND window, Measurement which) {
 void onCreate(App& app, HWND window) {
   app.mainWindow = window;
   SetMenu(window, app.menu());
-  app.mainDpi = adoptDpi(window, windowSpec(kind), app.mainDpi);
-  createControls(window, windowSpec(kind), app.font(FontKind::Main, app.mainDpi), app.mainDpi);
+  app.mainDpi = adoptDpi(window, windowTable(kind), app.mainDpi);
+  createControls(window, windowTable(kind), app.font(FontKind::Main, app.mainDpi), app.mainDpi);
   const Point origin =
       mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), app.mainDpi);
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -80,10 +80,10 @@ void runCommand(App& app, HWND window, Command command) {
       }
       break;
     case Command::OpenReferences:
-      OpenInfoWnd(app, window, windowSpec(WindowKind::References).key);
+      OpenInfoWnd(app, window, windowTable(WindowKind::References).key);
       break;
     case Command::OpenAbout:
-      OpenInfoWnd(app, window, windowSpec(WindowKind::About).key);
+      OpenInfoWnd(app, window, windowTable(WindowKind::About).key);
       break;
     case Command::Close:
       onMenuClose(app, window);
@@ -152,14 +152,14 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case openIntroduction:
-      OpenInfoWnd(*app, window, windowSpec(WindowKind::Introduction).key);
+      OpenInfoWnd(*app, window, windowTable(WindowKind::Introduction).key);
       return 0;
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_DPICHANGED:
       app->mainDpi = LOWORD(wParam);
-      applyDpi(window, windowSpec(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
+      applyDpi(window, windowTable(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
                *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_CLOSE:
@@ -184,7 +184,7 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND createMainWindow(App& app) {
-  return createTopLevel(windowSpec(kind), CW_USEDEFAULT, CW_USEDEFAULT, app.mainDpi, nullptr, app.instance(),
+  return createTopLevel(windowTable(kind), CW_USEDEFAULT, CW_USEDEFAULT, app.mainDpi, nullptr, app.instance(),
                         &app);
 }
 
