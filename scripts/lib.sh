@@ -53,12 +53,15 @@ build_preset() {
 STARTED_PIDS=()
 XVFB_PID=
 
-# Starts Xvfb on the first free display and exports DISPLAY for it.
+# Starts Xvfb on the first free display, or on TOLLANDRA_DISPLAY when that
+# gives a number, and exports DISPLAY for it.
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
+  local n=${TOLLANDRA_DISPLAY:-}
+  if [ -z "$n" ]; then
+    for n in $(seq 90 140); do
+      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+  fi
   Xvfb ":$n" -screen 0 "${SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   STARTED_PIDS+=("$XVFB_PID")

@@ -31,6 +31,7 @@
 
 #include "core/windows/window_tables.h"
 #include "driver/driver.h"
+#include "win/build/builder.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ HWND controlOf(const wchar_t* name, int argc, wchar_t** argv) {
   }
   const int item = argc >= 2 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 0;
   const int option = argc >= 3 ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;
-  return driver::controlOf(visibleWindow(name), *kind, *role, item, option);
+  return tollandra::controlOf(visibleWindow(name), *kind, *role, item, option);
 }
 
 int waitFor(const wchar_t* name, double seconds) {

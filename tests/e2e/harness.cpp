@@ -1,8 +1,9 @@
 #include "harness.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
+
+#include "win/build/builder.h"
 
 namespace e2e {
 namespace {
@@ -153,7 +154,7 @@ HWND Program::waitWindow(WindowKind kind) const {
 }
 
 HWND Program::control(Role role, int item, int option, WindowKind kind) const {
-  return driver::controlOf(window(kind), kind, role, item, option);
+  return tollandra::controlOf(window(kind), kind, role, item, option);
 }
 
 HWND Program::messageBox() const { return driver::findWindow(info_.dwProcessId, L"#32770", nullptr, true); }

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(!std::isnan(TextToNumber(text)));
   for (char c : KeepDigitsAndPoint(text)) check((c >= '0' && c <= '9') || c == '.');
   // A reading is a value within the limits, or 0 with the sentinel shown.
-  for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
+  for (Measurement which : allMeasurements) {
     const InputRule& rule = inputRule(which);
     const Reading reading = readMeasurement(text, rule);
     check(reading.value == 0

@@ -29,11 +29,6 @@ HWND findWindow(DWORD processId, tollandra::WindowKind kind, bool visibleOnly) {
                     visibleOnly);
 }
 
-HWND controlOf(HWND window, tollandra::WindowKind kind, tollandra::Role role, int item, int option) {
-  const int id = tollandra::controlId(kind, role, item, option);
-  return window != nullptr && id != 0 ? GetDlgItem(window, id) : nullptr;
-}
-
 Capture capture(const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   Capture pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));

@@ -1,7 +1,8 @@
 #pragma once
 // Finding and reading the program's windows from outside it, by the ids and
 // roles of its own window tables: the hands of drive.exe, which the scripts
-// use, and of the end-to-end tests.
+// use, and of the end-to-end tests. A control is found as the program itself
+// finds it, with controlOf (win/build/builder.h).
 
 #include <windows.h>
 
@@ -20,8 +21,6 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 HWND findWindow(DWORD processId, const wchar_t* windowClass, const wchar_t* title, bool visibleOnly);
 // The program's window of that kind, by its class and title.
 HWND findWindow(DWORD processId, tollandra::WindowKind kind, bool visibleOnly);
-// The control that plays the role in a window of that kind.
-HWND controlOf(HWND window, tollandra::WindowKind kind, tollandra::Role role, int item = 0, int option = 0);
 
 // The screen's pixels in a rectangle, top row first, as COLORREF values.
 using Capture = std::vector<COLORREF>;

@@ -1,5 +1,6 @@
 #include "core/vc/measurement.h"
 
+#include <iterator>
 #include <utility>
 
 #include "core/text/convert.h"
@@ -53,7 +54,7 @@ std::string foldFullWidth(std::string_view raw) {
 }  // namespace
 
 Measurement nextMeasurement(Measurement from, bool backwards) {
-  constexpr int count = 3;
+  constexpr int count = static_cast<int>(std::size(allMeasurements));
   const int step = backwards ? count - 1 : 1;
   return static_cast<Measurement>((static_cast<int>(from) - 1 + step) % count + 1);
 }

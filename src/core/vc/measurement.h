@@ -11,6 +11,7 @@ namespace tollandra {
 
 // Numbered from 1 in the order the boxes are read.
 enum class Measurement { Age = 1, Height, Vc };
+inline constexpr Measurement allMeasurements[] = {Measurement::Age, Measurement::Height, Measurement::Vc};
 
 // Where Tab moves the focus from a box: age, height, VC and round to age
 // again; backwards with Shift.

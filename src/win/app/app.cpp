@@ -73,6 +73,12 @@ App::~App() {
   }
 }
 
+Rect App::mainWindowRect() const {
+  RECT main{};
+  GetWindowRect(mainWindow, &main);
+  return Rect{main.left, main.top, main.right, main.bottom};
+}
+
 HFONT App::font(FontKind kind, int dpi) {
   for (const ScaledFont& made : fonts_) {
     if (made.kind == kind && made.dpi == dpi) {

@@ -9,6 +9,7 @@
 
 #include "core/session.h"
 #include "core/windows/dpi.h"
+#include "core/windows/placement.h"
 #include "core/windows/window_tables.h"
 #include "win/platform/win.h"
 
@@ -33,6 +34,9 @@ class App {
   [[nodiscard]] HINSTANCE instance() const { return instance_; }
   [[nodiscard]] HBRUSH brushWhite() const { return brushWhite_.get(); }
   [[nodiscard]] HMENU menu() const { return menu_.get(); }
+  // Where the main window is on the screen, which the windows that follow it
+  // place themselves by.
+  [[nodiscard]] Rect mainWindowRect() const;
 
   HWND mainWindow = nullptr;  // cleared when the window goes
   HWND halWindow = nullptr;

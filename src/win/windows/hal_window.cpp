@@ -17,9 +17,7 @@ std::optional<Point> placeOf(const App& app) {
   if (app.mainWindow == nullptr) {
     return std::nullopt;
   }
-  RECT main{};
-  GetWindowRect(app.mainWindow, &main);
-  return halWindowOrigin(Rect{main.left, main.top, main.right, main.bottom}, app.halDpi);
+  return halWindowOrigin(app.mainWindowRect(), app.halDpi);
 }
 
 // Follows the main window at every paint. SWP_NOACTIVATE: a repaint must not

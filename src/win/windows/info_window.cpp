@@ -40,9 +40,7 @@ Point placeOf(const InfoWindow& info) {
   if (info.table.kind == WindowKind::Introduction) {
     return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), info.dpi);
   }
-  RECT main{};
-  GetWindowRect(info.app.mainWindow, &main);
-  return infoWindowOrigin(Rect{main.left, main.top, main.right, main.bottom}, info.dpi);
+  return infoWindowOrigin(info.app.mainWindowRect(), info.dpi);
 }
 
 // At every paint, before it starts: dragged away, the window comes back, and

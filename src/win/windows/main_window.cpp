@@ -58,7 +58,7 @@ void onCreate(App& app, HWND window) {
       mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), app.mainDpi);
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   // Digits only from the keyboard; pasted text is cleaned when it is read.
-  for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
+  for (Measurement which : allMeasurements) {
     HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
     SetWindowLongW(box, GWL_STYLE, GetWindowLongW(box, GWL_STYLE) | ES_NUMBER);
   }
@@ -121,7 +121,7 @@ void onCommand(App& app, HWND window, int id, int notification) {
     return;
   }
   if (row->role == Role::Compute) {
-    for (Measurement which : {Measurement::Age, Measurement::Height, Measurement::Vc}) {
+    for (Measurement which : allMeasurements) {
       readBox(app, window, which);
     }
     recalculateVc(app, window);
