@@ -22,14 +22,17 @@ target_link_libraries(gtest_linux PUBLIC Threads::Threads)
 
 file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 
+# The unit tests read published data and the README from the tree.
 add_executable(unit_tests ${UNIT_SOURCES})
 target_link_libraries(unit_tests PRIVATE tollandra_core gtest_main_linux)
 target_compile_options(unit_tests PRIVATE ${TOLLANDRA_WARNINGS})
+target_compile_definitions(unit_tests PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(unit_tests TEST_PREFIX "plain." DISCOVERY_TIMEOUT 30)
 
 add_executable(unit_tests_san ${UNIT_SOURCES})
 target_link_libraries(unit_tests_san PRIVATE tollandra_core_san gtest_main_linux)
 target_compile_options(unit_tests_san PRIVATE ${TOLLANDRA_WARNINGS} ${SANITIZE_FLAGS})
+target_compile_definitions(unit_tests_san PRIVATE TOLLANDRA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(unit_tests_san TEST_PREFIX "sanitized." DISCOVERY_TIMEOUT 30)
 
 # libFuzzer needs clang; with another compiler the fuzz targets are skipped.

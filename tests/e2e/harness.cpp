@@ -207,13 +207,19 @@ void typeInto(const Program& program, int measurement, const std::wstring& typed
   waitUntil([&] { return text(box) == typed; });
 }
 
-void enterExample(const Program& program) {
-  const wchar_t* values[] = {L"60", L"170", L"3000"};
+void enter(const Program& program, const wchar_t* age, const wchar_t* height, const wchar_t* vc) {
+  const wchar_t* values[] = {age, height, vc};
   for (int box = 1; box <= 3; ++box) {
     SendMessageW(program.control(Role::MeasurementBox, box), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(values[box - 1]));
   }
   click(program.control(Role::Compute));
+  waitUntil([&] { return !text(program.control(Role::ResultBox, 3)).empty(); });
+  program.settle();
+}
+
+void enterExample(const Program& program) {
+  enter(program, L"60", L"170", L"3000");
   waitUntil([&] { return resultTexts(program) == manAt60And170; });
   program.settle();
 }
@@ -234,14 +240,35 @@ std::wstring resultTexts(const Program& program) {
   return shown;
 }
 
+wchar_t inkOf(HWND control) {
+  const Capture pixels = capture(clientOnScreen(control));
+  const bool red = count(pixels, isRed) > 0, blue = count(pixels, isBlue) > 0;
+  return red ? (blue ? L'?' : L'R') : (blue ? L'B' : L'-');
+}
+
 std::wstring resultInks(const Program& program) {
   std::wstring shown;
-  for (int equation = 1; equation <= 3; ++equation) {
-    const Capture box = capture(clientOnScreen(program.control(Role::ResultBox, equation)));
-    const bool red = count(box, isRed) > 0, blue = count(box, isBlue) > 0;
-    shown += red ? (blue ? L'?' : L'R') : (blue ? L'B' : L'-');
-  }
+  for (int equation = 1; equation <= 3; ++equation) shown += inkOf(program.control(Role::ResultBox, equation));
   return shown;
+}
+
+testing::AssertionResult fitsTheScreen(const Program& program) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT window = windowRect(program.main()), client = clientOnScreen(program.main());
+  const auto inside = [](const RECT& r, const RECT& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+  };
+  if (!inside(window, work)) {
+    return testing::AssertionFailure() << "window " << window.left << "," << window.top << "-" << window.right
+                                       << "," << window.bottom << " outside the work area to " << work.right
+                                       << "," << work.bottom;
+  }
+  for (const tollandra::ControlRow& row : tollandra::windowTable(WindowKind::Main).controls) {
+    const RECT r = windowRect(GetDlgItem(program.main(), row.id));
+    if (!inside(r, client)) return testing::AssertionFailure() << "control " << row.id << " outside the client area";
+  }
+  return testing::AssertionSuccess();
 }
 
 }  // namespace e2e

@@ -74,7 +74,9 @@ class Program {
 
 // Types over a measurement box's whole text (the box keeps only digits).
 void typeInto(const Program& program, int measurement, const std::wstring& typed);
-// Sets the worked example into the boxes, computes and waits for the results.
+// Sets age, height and VC into the boxes and computes; waits for the results
+// of the worked example when those are the values.
+void enter(const Program& program, const wchar_t* age, const wchar_t* height, const wchar_t* vc);
 void enterExample(const Program& program);
 // The open message box's title and text, a line each, after pressing OK;
 // empty when none comes.
@@ -83,8 +85,13 @@ std::wstring answerMessage(const Program& program);
 // which blue ink ("BRR"; "-" none, "?" both).
 std::wstring resultTexts(const Program& program);
 std::wstring resultInks(const Program& program);
+wchar_t inkOf(HWND control);  // 'R', 'B', '-' or '?' as above
+// The main window lies inside the screen's work area and every control
+// inside its client area; the failure names what lies outside.
+testing::AssertionResult fitsTheScreen(const Program& program);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.
 inline const std::wstring manAt60And170 =
     L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";
+inline const std::wstring manAt60And170Limit = L"JRS2014 LLN 3424 mL  z -2.72  LLN 未満";
 
 }  // namespace e2e

@@ -21,7 +21,8 @@ constexpr int age = 1, height = 2, vc = 3;  // the measurement boxes, in reading
 // The worked examples. A woman of 60 years and 170 cm, worked by hand:
 // Baldwin (21.78 - 0.101 x 60) x 170 = 2672.4 -> 2672, 3000 / 2672 = 112.3 %;
 // JRS2001 1000 x (0.032 x 170 - 0.018 x 60 - 1.178) = 3182, 94.3 %; JRS2014
-// 1000 x e^(-8.0707 + 1.9399 ln 170 - 0.1678 ln 60 + 0.01838014) = 3399, 88.3 %.
+// 1000 x e^(-8.0707 + 1.9399 ln 170 - 0.1678 ln 60 + 0.01838014) = 3399, 88.3 %,
+// with its lower limit from the LMS curves, 2806 mL, z -1.08.
 TEST(VcPanel, WorkedExampleOnTheScreenFollowsTheSexAndRepaintsWhenUncovered) {
   Program program;
   typeInto(program, age, L"60");
@@ -31,17 +32,40 @@ TEST(VcPanel, WorkedExampleOnTheScreenFollowsTheSexAndRepaintsWhenUncovered) {
   ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; })) << resultTexts(program);
   program.settle();
   EXPECT_EQ(resultInks(program), L"BRR");
+  HWND limit = program.control(Role::LowerLimitLine);
+  EXPECT_EQ(text(limit), manAt60And170Limit);
+  EXPECT_EQ(inkOf(limit), L'R');
 
   click(program.control(Role::Option, 1, 2));
   const std::wstring woman = L"112.3 % 2672 : Baldwin\n94.3 % 3182 : JRS2001\n88.3 % 3399 : JRS2014\n";
   ASSERT_TRUE(waitUntil([&] { return resultTexts(program) == woman; })) << resultTexts(program);
   program.settle();
   EXPECT_EQ(resultInks(program), L"BBB");
+  EXPECT_EQ(text(limit), L"JRS2014 LLN 2806 mL  z -1.08");
+  EXPECT_EQ(inkOf(limit), L'B');
   const RECT client = clientOnScreen(program.main());
   const Capture before = capture(client);
   { const Cover cover(client); }
   program.settle();
   EXPECT_TRUE(capture(client) == before);
+}
+
+// 3350 mL is 80.9 % of the JRS2014 median, blue, yet under the limit of
+// 3424 mL: the line is red and says so. A man of 95 is beyond the curves.
+// The window fits the screen's work area with the line inside.
+TEST(VcPanel, TheLowerLimitLineJudgesByTheLimitNotByThePercent) {
+  Program program;
+  EXPECT_TRUE(fitsTheScreen(program));
+  HWND limit = program.control(Role::LowerLimitLine);
+  EXPECT_EQ(text(limit), L"");
+  enter(program, L"60", L"170", L"3350");
+  EXPECT_TRUE(waitUntil([&] { return text(limit) == L"JRS2014 LLN 3424 mL  z -1.83  LLN 未満"; })) << text(limit);
+  EXPECT_EQ(resultInks(program), L"BBB");
+  EXPECT_EQ(inkOf(limit), L'R');
+  enter(program, L"95", L"170", L"3000");
+  EXPECT_TRUE(waitUntil([&] { return text(limit).find(L"LLN 3424") == std::wstring::npos; }));
+  EXPECT_EQ(text(limit).find_first_of(L"0123456789", 7), std::wstring::npos) << text(limit);
+  EXPECT_EQ(inkOf(limit), L'-');
 }
 
 TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
@@ -109,8 +133,8 @@ TEST(CopyResults, CtrlCCopiesTheRecordOrTheSelection) {
   EXPECT_TRUE(waitUntil([&] {
     return clipboardText() ==
            L"術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2\r\n性別：男性 3点\r\n"
-           L"リスクスコア：3 （低リスク）\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
-           L"84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014\r\n";
+           L"リスクスコア：3 （低リスク） 未回答の項目あり\r\n計算条件：男性 60 歳 170 cm VC 3000 mL\r\n"
+           L"84.4 % 3555 : Baldwin\r\n74.8 % 4012 : JRS2001\r\n72.4 % 4142 : JRS2014 LLN 3424 mL z -2.72 LLN 未満\r\n";
   })) << clipboardText().size();
 
   HWND box = program.control(Role::MeasurementBox, height);

@@ -7,7 +7,8 @@ namespace tollandra {
 namespace {
 
 // Halves in single precision, cut toward zero: 1365 / 2 - 340 = 342.5 -> 342,
-// 539 / 2 - 270 = -0.5 -> 0. The HAL window halves a top within 160 px of
+// 539 / 2 - 270 = -0.5 -> 0; a main window too high for the screen stays
+// at its top. The HAL window halves a top within 160 px of
 // the screen's top, also cut toward zero: -9 / 2 -> -4.
 TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   const struct {
@@ -16,9 +17,10 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   } screens[] = {{1920, 1080, {620, 240}, {690, 260}},
                  {1366, 768, {343, 84}, {413, 104}},
                  {1365, 768, {342, 84}, {412, 104}},
-                 {539, 559, {-70, -20}, {0, 0}}};
+                 {539, 559, {-70, 0}, {0, 0}}};
   for (const auto& s : screens) {
-    EXPECT_EQ(mainWindowOrigin(s.width, s.height), s.main) << s.width << "x" << s.height;
+    EXPECT_EQ(mainWindowOrigin(s.width, s.height, Rect{0, 0, s.width, s.height}), s.main)
+        << s.width << "x" << s.height;
     EXPECT_EQ(introductionOrigin(s.width, s.height), s.intro) << s.width << "x" << s.height;
   }
   const struct {
@@ -40,12 +42,26 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   EXPECT_EQ(scaled(Box{190, 480, 193, 25}, 144), (Box{285, 720, 290, 38}));
   EXPECT_EQ(scaled(-5, 144), -8);
   EXPECT_EQ(scaled(-16, 120), -20);
-  EXPECT_EQ(mainWindowOrigin(1920, 1080, 144), (Point{450, 90}));
+  EXPECT_EQ(mainWindowOrigin(1920, 1080, Rect{0, 0, 1920, 1040}, 144), (Point{450, 27}));
   EXPECT_EQ(introductionOrigin(1920, 1080, 144), (Point{555, 120}));
   EXPECT_EQ(halWindowOrigin(Rect{450, 240, 0, 0}, 144), (Point{540, 120}));
   EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, 144), (Point{540, 1}));
   EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, 144), (Point{420, 60}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
+}
+
+// The window is 675 px high (1013 at 150 %); a bottom below the work area
+// moves up to its edge, but never above its top.
+TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
+  const struct {
+    int width, height, dpi;
+    Rect work;
+    Point main;
+  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 84}},     {1366, 768, 96, {0, 0, 1366, 728}, {343, 53}},
+               {1366, 768, 96, {0, 30, 1366, 768}, {343, 84}},    {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 67}},
+               {800, 600, 96, {0, 20, 800, 560}, {60, 20}}};
+  for (const auto& c : cases)
+    EXPECT_EQ(mainWindowOrigin(c.width, c.height, c.work, c.dpi), c.main) << c.work.bottom << " at " << c.dpi;
 }
 
 // Tab goes age, height, VC and round again; Shift+Tab the other way.

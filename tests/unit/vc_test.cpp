@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/text/convert.h"
@@ -54,38 +56,40 @@ TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
   }
 }
 
-// Whether the third differences of a column stay within the bounds its
-// curve keeps: steep through the growth years, nearly cubic from 32 on.
-bool isSmooth(const std::vector<double>& v, double youngBound, double adultBound) {
-  for (std::size_t i = 0; i + 3 < v.size(); ++i) {
-    const double third = v[i + 3] - 3 * v[i + 2] + 3 * v[i + 1] - v[i];
-    if (std::abs(third) > (17 + i < 32 ? youngBound : adultBound)) return false;
+std::vector<std::string> tabFields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c == '\t') fields.emplace_back();
+    else fields.back() += c;
   }
-  return true;
+  return fields;
 }
 
-// A value mistyped by 10 or more bends one of the curves visibly; the test
-// proves that for every row except the few worked by hand below.
-TEST(Jrs2014Grid, TermColumnsAreSmoothCurvesOverTheirAgeRange) {
-  const struct {
-    std::size_t cell;
-    int lastAge;
-    double youngBound, adultBound;
-    std::vector<int> checkedByHand;
-  } columns[] = {{5, 90, 33, 2, {17, 18, 28}}, {6, 93, 13, 4.5, {17}}};
-  for (const auto& c : columns) {
-    std::vector<double> v;
-    for (int age = 17; age <= c.lastAge; ++age) v.push_back(TextToNumber(grid().rows[age][c.cell]));
-    ASSERT_TRUE(isSmooth(v, c.youngBound, c.adultBound)) << "cell " << c.cell;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-      if (std::ranges::count(c.checkedByHand, 17 + int(i)) != 0) continue;
-      for (double error : {10.0, -10.0}) {
-        std::vector<double> wrong = v;
-        wrong[i] += error;
-        EXPECT_FALSE(isSmooth(wrong, c.youngBound, c.adultBound)) << "cell " << c.cell << " age " << 17 + i;
+// The supplement's curves as published (tests/data, from Kubota M, et al.
+// Respir Investig 2014;52(4):242-250, Table S4): every M-spline, times 10000
+// to four decimals, is the age table's value 5 (men) or 6 (women), and every
+// S-spline is the program's. An empty cell lies outside the sex's range.
+TEST(Jrs2014Grid, AgreesTermForTermWithTheSupplementsCurves) {
+  std::ifstream in(TOLLANDRA_SOURCE_DIR "/tests/data/jrs2014-vc-lms.tsv");
+  ASSERT_TRUE(in.is_open());
+  int rows = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#' || line.starts_with("age")) continue;
+    const std::vector<std::string> f = tabFields(line);
+    ASSERT_EQ(f.size(), 5u) << line;
+    const int age = std::stoi(f[0]);
+    for (const auto& [sex, m, spread, cell] : {std::tuple{M, f[1], f[2], 5}, std::tuple{F, f[3], f[4], 6}}) {
+      const std::string& term = grid().rows[static_cast<std::size_t>(age)][static_cast<std::size_t>(cell)];
+      if (m.empty()) {
+        EXPECT_TRUE(std::isnan(jrs2014SSpline(sex, age))) << age;
+        continue;
       }
+      EXPECT_EQ(std::llround(std::stod(m) * 1e8), std::llround(TextToNumber(term) * 1e4)) << age << ' ' << term;
+      EXPECT_EQ(jrs2014SSpline(sex, age), std::stod(spread)) << age;
     }
+    ++rows;
   }
+  EXPECT_EQ(rows, 77);
 }
 
 // Halves go up, including those a double misses by an ulp ((27.63 - 0.112 x
@@ -102,8 +106,7 @@ TEST(RoundHalfUp, HalvesGoUpAndFixedTextsRoundToOneDecimalFirst) {
 }
 
 // Worked out with bc -l from the published formulas and the table row of the
-// whole age (45.9 reads row 45 but takes ln 45.9; 17, 18 and 28 for men and
-// 17 for women are the rows too steep for the smoothness test above). At 40 y and 25 y the
+// whole age (45.9 reads row 45 but takes ln 45.9). At 40 y and 25 y the
 // Baldwin product is an exact half that doubles miss by an ulp; at 2508 mL
 // the percent of the unrounded prediction would round the other way.
 TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
@@ -134,6 +137,51 @@ TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
     EXPECT_EQ(computeReferences(grid(), c.sex, c.age, c.height, c.vc).of(c.equation), c.expected)
         << c.age << " y " << c.height << " cm " << equationName(c.equation);
   }
+}
+
+// Worked out independently from the published LMS formulas and the
+// supplement's curves: LLN = M (1 - 1.645 L S)^(1/L), z = ((VC/M)^L - 1) / (L S).
+// 3424 mL is not below although it shows as the limit: the limit is
+// 3423.9. Row 45 with ln 45.9 gives 3407 (ln 45 would give 3408).
+TEST(LowerLimit, WorkedValuesOfTheJrs2014Curves) {
+  const struct {
+    Sex sex;
+    double age, height, vc, median;
+    int lln;
+    const char* z;
+    bool below;
+  } cases[] = {{M, 60, 170, 3000, 4142.08, 3424, "-2.72", true},  {M, 60, 170, 3350, 4142.08, 3424, "-1.83", true},
+               {M, 60, 170, 3423, 4142.08, 3424, "-1.65", true},  {M, 60, 170, 3424, 4142.08, 3424, "-1.64", false},
+               {F, 60, 155, 2200, 2841.66, 2346, "-2.19", true},  {M, 17, 180, 5000, 4959.44, 4154, "0.08", false},
+               {M, 45.9, 165, 3500, 4116.54, 3407, "-1.42", false}, {F, 93, 150, 1500, 1994.60, 1514, "-1.70", true}};
+  for (const auto& c : cases) {
+    const Jrs2014Curves curves = jrs2014Curves(grid(), c.sex, c.age, c.height);
+    const LowerLimit limit = lowerLimit(curves, c.vc);
+    EXPECT_NEAR(curves.median, c.median, 0.005) << c.age << " y " << c.vc;
+    EXPECT_EQ(roundHalfUp(limit.llnMl, 0), c.lln) << c.age << " y " << c.vc;
+    EXPECT_EQ(formatZ(limit.z), c.z) << c.age << " y " << c.vc;
+    EXPECT_EQ(limit.below, c.below) << c.age << " y " << c.vc;
+  }
+  for (const auto& [sex, age] : {std::pair{F, 93.5}, std::pair{M, 95.0}, std::pair{M, 90.5}})
+    EXPECT_EQ(lowerLimit(jrs2014Curves(grid(), sex, age, 150), 1500), LowerLimit{}) << age;
+}
+
+// Two decimals, halves away from zero (2.005 and -2.725 are a hair under
+// their halves in doubles), no minus on a zero, trailing zeros kept.
+TEST(LowerLimit, ZTextsAndTheLineUnderTheResults) {
+  const struct {
+    double z;
+    const char* text;
+  } cases[] = {{-2.725, "-2.73"}, {2.005, "2.01"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {-1.7, "-1.70"}, {10, "10.00"}};
+  for (const auto& c : cases) EXPECT_EQ(formatZ(c.z), c.text) << c.z;
+  const LowerLimit below{true, 3423.9, -2.7246, true}, above{true, 3423.9, -1.6447, false};
+  EXPECT_EQ(lowerLimitView(below), (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -2.72  LLN 未満", 6, 3, red, white}}}));
+  EXPECT_EQ(lowerLimitView(above), (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -1.64", 6, 3, blue, white}}}));
+  const CellView outside = lowerLimitView(LowerLimit{});
+  EXPECT_EQ(outside.runs.at(0).color, black);
+  EXPECT_EQ(outside.runs.at(0).text.find_first_of("0123456789", 7), std::string::npos);
+  EXPECT_EQ(lowerLimitRecord(below), "LLN 3424 mL z -2.72 LLN 未満");
+  EXPECT_EQ(lowerLimitRecord(LowerLimit{}), "");
 }
 
 // The %VC right-aligned in 7 characters, red up to 80.0 and blue above; the

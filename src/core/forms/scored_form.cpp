@@ -68,6 +68,14 @@ const Band& ScoredForm::band() const {
   return definition_->bands.back();
 }
 
+int ScoredForm::unanswered() const {
+  int count = 0;
+  for (int k = 1; k <= itemCount(); ++k) {
+    count += answered(k) ? 0 : 1;
+  }
+  return count;
+}
+
 OptionMarks ScoredForm::marks(int item) const { return {choice(item) == 1, choice(item) != 1}; }
 
 const CellView& ScoredForm::pointsView(int item) const { return has(item) ? points_[slot(item)] : blank; }

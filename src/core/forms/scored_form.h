@@ -28,6 +28,7 @@ struct Band {
   int from = 0;
   std::string_view text;
   Rgb fill;
+  std::string_view prediction;  // what the band predicts, as the record words it
 };
 
 // One text drawn in a summary cell: the total or the band's text.
@@ -81,6 +82,10 @@ class ScoredForm {
   [[nodiscard]] int total() const;
   [[nodiscard]] const Band& band() const;
   [[nodiscard]] OptionMarks marks(int item) const;
+  // The item's row shows an answer: chosen by the user, or drawn with the
+  // choice the program made for it. A choice only counted is no answer.
+  [[nodiscard]] bool answered(int item) const { return pointsView(item).drawn; }
+  [[nodiscard]] int unanswered() const;
 
   // What the cells showed when they were last drawn (blank before that).
   [[nodiscard]] const CellView& pointsView(int item) const;

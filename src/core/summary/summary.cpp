@@ -57,9 +57,19 @@ void addMeasurements(std::string& text, const VcPanel& panel) {
   addLine(text, "計算条件：" + optionCaption(sex, basis.sex == Sex::Male ? 1 : 2) + " " +
                     NumberToText(basis.age) + " 歳 " + NumberToText(basis.height) + " cm VC " +
                     NumberToText(basis.vc) + " mL");
+  const std::string limit = lowerLimitRecord(panel.lowerLimit());
   for (ReferenceEquation equation : allEquations) {
-    addLine(text, cellWindowText(panel.resultView(equation)));
+    std::string line = cellWindowText(panel.resultView(equation));
+    if (equation == ReferenceEquation::JRS2014 && !limit.empty()) {
+      line += " " + limit;
+    }
+    addLine(text, line);
   }
+}
+
+// A prediction belongs to a complete score only.
+std::string withPrediction(const std::string& line, const ScoredForm& form) {
+  return line + " " + std::string(form.unanswered() == 0 ? form.band().prediction : "未回答の項目あり");
 }
 
 }  // namespace
@@ -69,13 +79,13 @@ std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const Sc
   addLine(text, "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2");
   addItems(text, risk, WindowKind::Main, "", sexFactor);
   if (risk.summaryView(totalSummary).drawn) {
-    addLine(text, "リスクスコア：" + cellWindowText(risk.summaryView(totalSummary)));
+    addLine(text, withPrediction("リスクスコア：" + cellWindowText(risk.summaryView(totalSummary)), risk));
   }
   addMeasurements(text, panel);
   if (hal.summaryView(totalSummary).drawn) {
     addItems(text, hal, WindowKind::Hal, "HAL ", 0);
     addLine(text, "HAL Total points：" + cellWindowText(hal.summaryView(totalSummary)));
-    addLine(text, "HAL score：" + cellWindowText(hal.summaryView(classSummary)));
+    addLine(text, withPrediction("HAL score：" + cellWindowText(hal.summaryView(classSummary)), hal));
   }
   return text;
 }

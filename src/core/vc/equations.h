@@ -49,4 +49,19 @@ struct Prediction {
 // height is. Ages may carry decimals; the table is read at the whole age.
 Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age, double height);
 
+// The JRS2014 curves of the LMS method at one patient: the median M (the
+// predicted VC), the coefficient of variation S and the skewness L. Nothing
+// is in range where the equation gives no prediction.
+struct Jrs2014Curves {
+  bool inRange = false;
+  double median = 0;  // mL, unrounded
+  double variation = 0;
+  double skewness = 0;
+};
+
+Jrs2014Curves jrs2014Curves(const Jrs2014Grid& grid, Sex sex, double age, double height);
+
+// The S-spline term of the whole age for that sex; NaN outside the table.
+double jrs2014SSpline(Sex sex, double age);
+
 }  // namespace tollandra

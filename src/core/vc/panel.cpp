@@ -44,6 +44,7 @@ bool VcPanel::compute(Sex sex) {
   for (ReferenceEquation equation : allEquations) {
     views_[slotOf(equation)] = tollandra::resultView(results_.of(equation));
   }
+  lowerLimitView_ = tollandra::lowerLimitView(results_.jrs2014Limit);
   computed_ = true;
   return true;
 }

@@ -53,12 +53,18 @@ class VcPanel {
   // drawn == false until the first computation.
   const CellView& resultView(ReferenceEquation equation) const;
 
+  // The JRS2014 lower limit of normal and z-score of the last computation,
+  // and the line that shows them.
+  const LowerLimit& lowerLimit() const { return results_.jrs2014Limit; }
+  const CellView& lowerLimitView() const { return lowerLimitView_; }
+
  private:
   Jrs2014Grid grid_;
   bool gridLoaded_ = false;
   std::array<PanelInput, 3> inputs_;
   References results_;
   std::array<CellView, 3> views_;
+  CellView lowerLimitView_;
   bool computed_ = false;
   Basis basis_;
 };

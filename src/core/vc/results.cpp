@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "core/text/convert.h"
 
@@ -13,6 +14,9 @@ namespace {
 constexpr double halfTolerance = 1e-9;
 
 constexpr double redLimitPercent = 80;
+
+// The 5th centile of a normal distribution.
+constexpr double fifthCentileZ = 1.645;
 
 // The text after some blanks, cut to its last width characters.
 std::string lastOfPadded(const std::string& text, std::size_t blanks, std::size_t width) {
@@ -81,6 +85,7 @@ References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, doubl
   references.jrs2014 = resultOf(grid, ReferenceEquation::JRS2014, sex, age, height, vc);
   references.jrs2001 = resultOf(grid, ReferenceEquation::JRS2001, sex, age, height, vc);
   references.baldwin = resultOf(grid, ReferenceEquation::Baldwin, sex, age, height, vc);
+  references.jrs2014Limit = lowerLimit(jrs2014Curves(grid, sex, age, height), vc);
   return references;
 }
 
@@ -94,6 +99,47 @@ CellView resultView(const EquationResult& result) {
   }
   view.runs.push_back({lastOfPadded(result.predictedText, 6, 20), hasPercent ? 70 : 60, 3, black, white});
   return view;
+}
+
+LowerLimit lowerLimit(const Jrs2014Curves& curves, double vc) {
+  if (!curves.inRange) {
+    return {};
+  }
+  const double m = curves.median;
+  const double ls = curves.skewness * curves.variation;
+  const double lln = m * std::pow(1 - fifthCentileZ * ls, 1 / curves.skewness);
+  return LowerLimit{true, lln, (std::pow(vc / m, curves.skewness) - 1) / ls, vc < lln};
+}
+
+std::string formatZ(double z) {
+  const long hundredths = std::lround(roundHalfUp(std::abs(z), 2) * 100);
+  std::string text = z < 0 && hundredths != 0 ? "-" : "";
+  text += std::to_string(hundredths / 100);
+  text += hundredths % 100 < 10 ? ".0" : ".";
+  text += std::to_string(hundredths % 100);
+  return text;
+}
+
+std::string lowerLimitRecord(const LowerLimit& limit) {
+  if (!limit.inRange) {
+    return {};
+  }
+  std::string text = "LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL z " + formatZ(limit.z);
+  if (limit.below) {
+    text += " LLN 未満";
+  }
+  return text;
+}
+
+CellView lowerLimitView(const LowerLimit& limit) {
+  if (!limit.inRange) {
+    return CellView{true, white, {{"JRS2014 LLN・z ：範囲外", 6, 3, black, white}}};
+  }
+  std::string text = "JRS2014 LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL  z " + formatZ(limit.z);
+  if (limit.below) {
+    text += "  LLN 未満";
+  }
+  return CellView{true, white, {{std::move(text), 6, 3, limit.below ? red : blue, white}}};
 }
 
 }  // namespace tollandra

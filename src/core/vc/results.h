@@ -27,10 +27,37 @@ struct EquationResult {
   bool operator==(const EquationResult&) const = default;
 };
 
+// Where the measured VC lies among healthy people of the same sex, age and
+// height by the JRS2014 curves: the lower limit of normal (the 5th centile,
+// z = -1.645) and the z-score.
+struct LowerLimit {
+  bool inRange = false;  // nothing else is meaningful without it
+  double llnMl = 0;      // unrounded
+  double z = 0;
+  bool below = false;  // the VC lies under the unrounded limit
+  bool operator==(const LowerLimit&) const = default;
+};
+
+LowerLimit lowerLimit(const Jrs2014Curves& curves, double vc);
+
+// z with two decimals, halves away from zero, an ASCII minus, and never
+// "-0.00": -2.725 -> "-2.73", -1.7 -> "-1.70".
+std::string formatZ(double z);
+
+// The line under the result boxes: the limit in whole mL and z, red with
+// "LLN 未満" when the VC is below the limit, blue otherwise; no number when
+// JRS2014 gives none for the patient.
+CellView lowerLimitView(const LowerLimit& limit);
+
+// What the record adds to the JRS2014 result: "LLN 3424 mL z -2.72", then
+// " LLN 未満" when below; nothing when out of range.
+std::string lowerLimitRecord(const LowerLimit& limit);
+
 struct References {
   EquationResult baldwin;
   EquationResult jrs2001;
   EquationResult jrs2014;
+  LowerLimit jrs2014Limit;
   const EquationResult& of(ReferenceEquation equation) const;
   bool operator==(const References&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "core/windows/placement.h"
 
+#include <algorithm>
+
 namespace tollandra {
 namespace {
 
@@ -11,8 +13,13 @@ int halfMinus(int length, int offset) {
 
 }  // namespace
 
-Point mainWindowOrigin(int screenWidth, int screenHeight, int dpi) {
-  return {halfMinus(screenWidth, scaled(340, dpi)), halfMinus(screenHeight, scaled(300, dpi))};
+Point mainWindowOrigin(int screenWidth, int screenHeight, const Rect& workArea, int dpi) {
+  const int height = scaled(windowTable(WindowKind::Main).height, dpi);
+  int y = halfMinus(screenHeight, scaled(300, dpi));
+  if (y + height > workArea.bottom) {
+    y = std::max(workArea.bottom - height, workArea.top);
+  }
+  return {halfMinus(screenWidth, scaled(340, dpi)), y};
 }
 
 Point introductionOrigin(int screenWidth, int screenHeight, int dpi) {

@@ -34,7 +34,7 @@ constexpr int equation(ReferenceEquation which) { return static_cast<int>(which)
 
 // Rows of the risk form, top to bottom: factor 1 (y 20), 3, 7, 5, 2, 6, 4;
 // ids follow the factor number, not the screen order.
-constexpr std::array<ControlRow, 42> mainControls = {{
+constexpr std::array<ControlRow, 43> mainControls = {{
     // Scrolling sideways lets a long paste in whole, so the reading sees and
     // refuses it rather than a silently cut copy.
     {1000, Edit, "**", {190, 480, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
@@ -93,6 +93,9 @@ constexpr std::array<ControlRow, 42> mainControls = {{
     // widths do not grow quite in step, and "(mL)" would wrap out of sight.
     {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 250, 18}, staticLeft},
     {1041, Static, "リスクスコア", {270, 378, 99, 20}, staticRight},
+    // Under the result boxes and ending with them; the window is 25 px taller
+    // for it.
+    {1042, Static, "", {340, 594, 300, 22}, staticOwnerDraw, edge, LowerLimitLine},
 }};
 
 constexpr std::array<ControlRow, 17> halControls = {{
@@ -170,7 +173,7 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
 
 constexpr std::array<WindowTable, 5> windows = {{
     {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性憎悪リスク", visible | caption | sysMenu,
-     exControlParent, 680, 650, FontKind::Main, mainControls},
+     exControlParent, 680, 675, FontKind::Main, mainControls},
     {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal,
      halControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,

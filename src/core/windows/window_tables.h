@@ -65,6 +65,7 @@ enum class Role : std::uint8_t {
   MeasurementBox,  // an edit box of the %VC panel
   Compute,         // reads the three boxes and computes
   ResultBox,       // a painted %VC result box
+  LowerLimitLine,  // the painted JRS2014 lower limit of normal and z-score
   Close,           // closes an information window
   Hide,            // hides the HAL window
   Start,           // the introduction's way on to the main window

@@ -55,6 +55,9 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
       drawCellItem(item, app.session.panel.resultView(static_cast<ReferenceEquation>(row->item)),
                    app.font(FontKind::Results, dpi), dpi);
       break;
+    case Role::LowerLimitLine:
+      drawCellItem(item, app.session.panel.lowerLimitView(), app.font(FontKind::Results, dpi), dpi);
+      break;
     default:
       break;
   }

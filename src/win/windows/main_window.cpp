@@ -22,6 +22,7 @@ void showResults(const App& app, HWND window) {
     showCell(controlOf(window, kind, Role::ResultBox, static_cast<int>(equation)),
              app.session.panel.resultView(equation));
   }
+  showCell(controlOf(window, kind, Role::LowerLimitLine), app.session.panel.lowerLimitView());
 }
 
 void recalculateVc(App& app, HWND window) {
@@ -54,8 +55,10 @@ void onCreate(App& app, HWND window) {
   SetMenu(window, app.menu());
   app.mainDpi = adoptDpi(window, windowTable(kind), app.mainDpi);
   createControls(window, windowTable(kind), app.font(FontKind::Main, app.mainDpi), app.mainDpi);
-  const Point origin =
-      mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), app.mainDpi);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const Point origin = mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                        Rect{work.left, work.top, work.right, work.bottom}, app.mainDpi);
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   // Digits only from the keyboard; pasted text is cleaned when it is read.
   for (Measurement which : allMeasurements) {
