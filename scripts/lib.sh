@@ -7,7 +7,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-apps xdotool
-  fonts-ipafont-gothic imagemagick googletest cmake ninja-build
+  fonts-ipafont-gothic fonts-wine imagemagick googletest cmake ninja-build
   clang clang-tidy libclang-rt-14-dev libbenchmark-dev zip)
 
 log() { printf '== %s\n' "$*" >&2; }
@@ -93,12 +93,20 @@ stop_all() {
 # scale chosen, and a Japanese font linked behind the system faces, so
 # captions and menus show kanji.
 ensure_prefix() {
-  local stamp="$WINEPREFIX/.tollandra-ready-3"
+  local stamp="$WINEPREFIX/.tollandra-ready-4"
   [ -f "$stamp" ] && return 0
   log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  # Caption buttons are drawn with Marlett. Debian's Wine 8 looks for its own
+  # fonts in /usr/share/fonts rather than in /usr/share/wine/fonts, where the
+  # package puts them, and falls back to a face whose "r" then stands for the
+  # close box. The prefix's Fonts folder is always read; Marlett alone goes
+  # there, since Wine's own Tahoma would take the Japanese captions' place.
+  install -D -m 644 /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+    /v 'Marlett (TrueType)' /d marlett.ttf /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$SCREEN" /f >/dev/null 2>&1 || true
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1 || true

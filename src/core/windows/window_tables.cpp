@@ -55,7 +55,7 @@ constexpr std::array<ControlRow, 43> mainControls = {{
     {1012, Static, risk(6).label, {20, 280, 205, 20}, staticRight},
     {1013, Static, risk(7).label, {20, 130, 205, 20}, staticRight},
     {1014, Static,
-     "----------------------------------------------------------------------------"
+     "------------------------------------------------"
      "   参考 （ ＊表記外の入力制限があります ）",
      {34, 415, 600, 36}, staticLeft},
     // A group of its own: the window's last group wraps around to the first
@@ -69,14 +69,14 @@ constexpr std::array<ControlRow, 43> mainControls = {{
     {1021, Button, risk(7).option1, {230, 120, 140, 35}, autoOption1, frame, Option, 7, 1},
     // Its own group: otherwise a click on the auto radio button before it
     // (区域切除以上) would clear the female mark while female stays chosen.
-    {1022, Button, risk(1).option2, {460, 20, 130, 35}, firstOption2, frame,
+    {1022, Button, risk(1).option2, {460, 20, 145, 35}, firstOption2, frame,
      Option, 1, 2},
-    {1023, Button, risk(2).option2, {460, 220, 130, 35}, autoOption2 | buttonLeft, frame, Option, 2, 2},
-    {1024, Button, risk(3).option2, {460, 70, 130, 35}, autoOption2, frame, Option, 3, 2},
-    {1025, Button, risk(4).option2, {460, 320, 130, 35}, autoOption2, frame, Option, 4, 2},
-    {1026, Button, risk(5).option2, {460, 170, 130, 35}, autoOption2, frame, Option, 5, 2},
-    {1027, Button, risk(6).option2, {460, 270, 130, 35}, autoOption2, frame, Option, 6, 2},
-    {1028, Button, risk(7).option2, {460, 120, 130, 35}, autoOption2, frame, Option, 7, 2},
+    {1023, Button, risk(2).option2, {460, 220, 145, 35}, autoOption2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, risk(3).option2, {460, 70, 145, 35}, autoOption2, frame, Option, 3, 2},
+    {1025, Button, risk(4).option2, {460, 320, 145, 35}, autoOption2, frame, Option, 4, 2},
+    {1026, Button, risk(5).option2, {460, 170, 145, 35}, autoOption2, frame, Option, 5, 2},
+    {1027, Button, risk(6).option2, {460, 270, 145, 35}, autoOption2, frame, Option, 6, 2},
+    {1028, Button, risk(7).option2, {460, 120, 145, 35}, autoOption2, frame, Option, 7, 2},
     {1029, Button, "*", {380, 19, 70, 35}, cellStyle, edge, Points, 1},
     {1030, Button, "*", {380, 220, 70, 35}, cellStyle, edge, Points, 2},
     {1031, Button, "*", {380, 70, 70, 35}, cellStyle, edge, Points, 3},
@@ -99,7 +99,7 @@ constexpr std::array<ControlRow, 43> mainControls = {{
 }};
 
 constexpr std::array<ControlRow, 17> halControls = {{
-    {1007, Static, hal(1).label, {10, 17, 155, 20}, staticRight},
+    {1007, Static, hal(1).label, {5, 17, 160, 20}, staticRight},
     {1008, Static, hal(2).label, {10, 68, 155, 20}, staticRight},
     {1009, Static, hal(3).label, {10, 114, 155, 25}, staticRight},
     // A group of its own too: the last group of the window wraps around to
@@ -120,7 +120,7 @@ constexpr std::array<ControlRow, 17> halControls = {{
     // The two summary cells paint through their owner so they survive repaints.
     {1056, Static, "", {300, 152, 70, 30}, staticOwnerDraw, edge, Total},
     {1057, Button, "Ｘ", {9, 198, 29, 25}, pushButton | buttonCenter, exClientEdge, Hide},
-    {1003, Static, "Total points", {215, 158, 80, 18}, staticLeft},
+    {1003, Static, "Total points", {200, 158, 95, 18}, staticLeft},
     {1058, Static, "", {300, 190, 70, 30}, staticOwnerDraw, edge, Class},
     {1014, Static, "HAL score", {215, 196, 80, 18}, staticRight},
 }};
@@ -131,21 +131,21 @@ constexpr std::array<ControlRow, 15> introControls = {{
     {1042, Static, "", {79, 19, 360, 90}, staticBitmap | staticCenterImage, 0, TitleBitmap},
     {1043, Button, "始める", {135, 478, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Start},
     {1044, Button, "終了", {309, 479, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Exit},
-    {1045, Static, "●免責", {60, 195, 404, 12}, introText},
-    {1046, Static, "・本アプリの利用に当たっては、各自の責任においてご利用下さい。", {70, 215, 404, 12}, introText},
-    {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 403, 12},
+    {1045, Static, "●免責", {60, 195, 404, 14}, introText},
+    {1046, Static, "・本アプリの利用に当たっては、各自の責任においてご利用下さい。", {70, 215, 404, 14}, introText},
+    {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 403, 14},
      introText},
-    {1048, Static, "  当方は一切責任を負いません。", {70, 255, 404, 12}, introText},
+    {1048, Static, "  当方は一切責任を負いません。", {70, 255, 404, 14}, introText},
     {1041, Static, "・本アプリで表示している値は公式な値と合致することを保証するものではありません。",
-     {70, 275, 439, 12}, introText},
-    {1049, Static, "・本アプリの内容、情報は古くなったり、誤情報が入っている可能性もあります。", {70, 295, 440, 12},
+     {70, 275, 439, 14}, introText},
+    {1049, Static, "・本アプリの内容、情報は古くなったり、誤情報が入っている可能性もあります。", {70, 295, 440, 14},
      introText},
-    {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 440, 12},
+    {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 440, 14},
      introText},
-    {1051, Static, "●注意", {60, 361, 404, 12}, introText},
-    {1052, Static, "・年齢、身長など勝手な入力制限があります。", {70, 384, 440, 12}, introText},
-    {1053, Static, "・画面解像度の設定によっては画面がずれて表示される事があります。", {70, 403, 440, 12}, introText},
-    {1054, Static, "・本アプリのサポートはありません。", {70, 423, 440, 12}, introText},
+    {1051, Static, "●注意", {60, 361, 404, 14}, introText},
+    {1052, Static, "・年齢、身長など勝手な入力制限があります。", {70, 384, 440, 14}, introText},
+    {1053, Static, "・画面解像度の設定によっては画面がずれて表示される事があります。", {70, 403, 440, 14}, introText},
+    {1054, Static, "・本アプリのサポートはありません。", {70, 423, 440, 14}, introText},
     {1055, Static, "●術後間質性肺炎の急性憎悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
 }};
 
@@ -271,6 +271,15 @@ std::vector<int> itemsTopToBottom(WindowKind kind) {
 }
 
 std::span<const FontRow> fontTable() { return fonts; }
+
+const FontRow& fontRow(FontKind kind) {
+  for (const FontRow& row : fonts) {
+    if (row.kind == kind) {
+      return row;
+    }
+  }
+  return fonts.front();
+}
 
 std::span<const CommandRow> commandTable() { return commands; }
 

@@ -107,6 +107,7 @@ struct FontRow {
 };
 
 [[nodiscard]] std::span<const FontRow> fontTable();
+[[nodiscard]] const FontRow& fontRow(FontKind kind);
 
 struct WindowTable {
   WindowKind kind;

@@ -3,6 +3,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "win/build/builder.h"
 #include "win/platform/dpi.h"
 #include "win/windows/windows.h"
 
@@ -12,12 +13,6 @@ namespace {
 void initCommonControls(DWORD classes) {
   INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), classes};
   InitCommonControlsEx(&init);
-}
-
-Font makeFont(const FontRow& row, int dpi) {
-  return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
-                          wide(row.face).c_str()));
 }
 
 // Each item goes in front of those already there, so the last one of the
@@ -85,13 +80,8 @@ HFONT App::font(FontKind kind, int dpi) {
       return made.font.get();
     }
   }
-  for (const FontRow& row : fontTable()) {
-    if (row.kind == kind) {
-      fonts_.push_back({kind, dpi, makeFont(row, dpi)});
-      return fonts_.back().font.get();
-    }
-  }
-  return nullptr;
+  fonts_.push_back({kind, dpi, makeFont(fontRow(kind), dpi)});
+  return fonts_.back().font.get();
 }
 
 int App::run() {

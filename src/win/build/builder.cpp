@@ -38,6 +38,12 @@ const wchar_t* className(ControlClass windowClass) {
 
 }  // namespace
 
+Font makeFont(const FontRow& row, int dpi) {
+  return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
+                          wide(row.face).c_str()));
+}
+
 void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   for (const ControlRow& row : table.controls) {

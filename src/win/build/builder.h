@@ -4,8 +4,12 @@
 #include <windows.h>
 
 #include "core/windows/window_tables.h"
+#include "win/platform/win.h"
 
 namespace tollandra {
+
+// The font of the row for a window at dpi.
+Font makeFont(const FontRow& row, int dpi);
 
 // Creates every control of the window's table as a child of parent, each
 // with the font, in the order of the table, laid out for dpi.
