@@ -151,8 +151,9 @@ TEST(DpiChange, TheMainWindowLaysItselfOutAgainAndKeepsWhatWasEntered) {
   EXPECT_GT(count(capture(clientOnScreen(program.control(Role::Points, 3))), isRed), 0);
 }
 
-// Tab and Shift+Tab go round the three boxes, each reached with its whole
-// text selected; Enter computes. Neither puts a character into a box.
+// Tab and Shift+Tab go from box to box, each reached with its whole text
+// selected, and on from VC to the compute button; Enter computes. Neither
+// puts a character into a box.
 TEST(MeasurementBoxes, TabMovesBetweenThemAndEnterComputes) {
   Program program;
   typeInto(program, 1, L"60");
@@ -171,8 +172,145 @@ TEST(MeasurementBoxes, TabMovesBetweenThemAndEnterComputes) {
   pressKeys({VK_TAB});
   pressKeys({VK_TAB});
   program.settle();
-  EXPECT_EQ(program.focus(), program.control(Role::MeasurementBox, 1));
+  EXPECT_EQ(program.focus(), program.control(Role::Compute));
   EXPECT_EQ(text(program.control(Role::MeasurementBox, 3)), L"3000");
+}
+
+// The stops of the main window in reading order: the seven items top to
+// bottom (on option 1 while unanswered), the three boxes, the compute button.
+std::vector<HWND> mainStops(const Program& program) {
+  std::vector<HWND> stops;
+  for (int item : tollandra::itemsTopToBottom(WindowKind::Main)) stops.push_back(program.control(Role::Option, item, 1));
+  for (int box = 1; box <= 3; ++box) stops.push_back(program.control(Role::MeasurementBox, box));
+  stops.push_back(program.control(Role::Compute));
+  return stops;
+}
+
+std::wstring copied(const Program& program) {
+  pressKeys({VK_CONTROL, 'C'});
+  program.settle();
+  return clipboardText();
+}
+
+// Esc leaves the disclaimer waiting, Enter starts. The focus starts on the
+// first factor; Tab and Shift+Tab go all the way round, showing where they
+// are at every stop, and answer nothing on the way.
+TEST(Keyboard, StartsOnTheFirstFactorAndATabRoundAnswersNothingButShowsWhereItIs) {
+  Program program(false);
+  ASSERT_NE(program.waitWindow(WindowKind::Introduction), nullptr);
+  pressKeys({VK_ESCAPE});
+  program.settle();
+  EXPECT_NE(program.window(WindowKind::Introduction), nullptr);
+  pressKeys({VK_RETURN});
+  ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !program.window(WindowKind::Introduction); }));
+  program.settle();
+  const std::vector<HWND> stops = mainStops(program);
+  EXPECT_EQ(program.focus(), stops[0]);
+  const std::wstring before = copied(program);
+  for (bool backwards : {false, true}) {
+    for (std::size_t k = 1; k <= stops.size(); ++k) {
+      HWND left = program.focus();
+      const Capture focused = capture(clientOnScreen(left));
+      pressKeys(backwards ? std::initializer_list<WORD>{VK_SHIFT, VK_TAB} : std::initializer_list<WORD>{VK_TAB});
+      program.settle();
+      const std::size_t at = backwards ? stops.size() - k : k % stops.size();
+      EXPECT_EQ(program.focus(), stops[at]) << k << (backwards ? " back" : "");
+      EXPECT_FALSE(capture(clientOnScreen(left)) == focused) << "no focus shown on stop " << GetDlgCtrlID(left);
+    }
+  }
+  for (HWND stop : stops) EXPECT_FALSE(isChecked(stop)) << GetDlgCtrlID(stop);
+  EXPECT_EQ(text(program.control(Role::Total)), L"");
+  EXPECT_EQ(copied(program), before);
+}
+
+// What a patient's answers leave on the screen and in the record.
+struct Outcome {
+  std::wstring total, record;
+  std::vector<Capture> cells;
+};
+
+Outcome outcomeOf(const Program& program) {
+  Outcome outcome{text(program.control(Role::Total)), copied(program), {}};
+  for (int item = 1; item <= 7; ++item) outcome.cells.push_back(capture(clientOnScreen(program.control(Role::Points, item))));
+  outcome.cells.push_back(capture(clientOnScreen(program.control(Role::Total))));
+  outcome.cells.push_back(capture(clientOnScreen(program.control(Role::Class, 0, 0, WindowKind::Hal))));
+  return outcome;
+}
+
+// Option chosen per item of the risk form, then of the HAL score.
+constexpr int riskAnswers[] = {1, 1, 2, 1, 2, 1, 2};
+constexpr int halAnswers[] = {1, 2, 1};
+
+// Space chooses the focused option, an arrow the item's other one; Enter on
+// the compute button computes; the HAL window opens on its first finding
+// and Esc hides it. The totals, colours and record equal those of clicks.
+TEST(Keyboard, EveryAnswerAndTheComputationWithoutAMouseAsClicksGiveThem) {
+  Outcome keyed;
+  {
+    Program program;
+    for (int item : tollandra::itemsTopToBottom(WindowKind::Main)) {
+      pressKeys({riskAnswers[item - 1] == 1 ? WORD{VK_SPACE} : WORD{VK_RIGHT}});
+      pressKeys({VK_TAB});
+    }
+    for (const wchar_t* value : {L"60", L"170", L"3000"}) {
+      typeText(value);
+      pressKeys({VK_TAB});
+    }
+    program.settle();
+    EXPECT_EQ(program.focus(), program.control(Role::Compute));
+    pressKeys({VK_RETURN});
+    EXPECT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; })) << resultTexts(program);
+    program.menu(Command::ToggleHal);
+    HWND hal = program.waitWindow(WindowKind::Hal);
+    EXPECT_EQ(program.focus(), program.control(Role::Option, 1, 1, WindowKind::Hal));
+    for (int item = 1; item <= 3; ++item) {
+      pressKeys({halAnswers[item - 1] == 1 ? WORD{VK_SPACE} : WORD{VK_RIGHT}});
+      pressKeys({VK_TAB});
+    }
+    program.settle();
+    EXPECT_EQ(program.focus(), program.control(Role::Hide, 0, 0, WindowKind::Hal));
+    keyed = outcomeOf(program);
+    pressKeys({VK_ESCAPE});
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
+  }
+  Program program;
+  for (int item = 1; item <= 7; ++item) click(program.control(Role::Option, item, riskAnswers[item - 1]));
+  enterExample(program);
+  program.menu(Command::ToggleHal);
+  program.waitWindow(WindowKind::Hal);
+  for (int item = 1; item <= 3; ++item) click(program.control(Role::Option, item, halAnswers[item - 1], WindowKind::Hal));
+  program.settle();
+  const Outcome clicked = outcomeOf(program);
+  EXPECT_EQ(keyed.total, L"9 （低リスク）");
+  EXPECT_EQ(keyed.total, clicked.total);
+  EXPECT_EQ(keyed.record, clicked.record);
+  EXPECT_TRUE(keyed.cells == clicked.cells);
+}
+
+// Esc closes About (opened by F10) and the references, Enter presses the
+// focused "閉じる"; Alt+F4 still ends the program.
+TEST(Keyboard, EscAndEnterCloseTheInformationWindowsAndAltF4EndsTheProgram) {
+  Program program;
+  SetForegroundWindow(program.main());
+  program.settle();
+  pressKeys({VK_F10});
+  program.settle();
+  const auto items = tollandra::commandTable();
+  for (auto i = std::ranges::find(items, Command::OpenAbout, &tollandra::CommandRow::command) - items.begin(); i > 0; --i)
+    pressKeys({VK_RIGHT});
+  pressKeys({VK_RETURN});
+  HWND about = program.waitWindow(WindowKind::About);
+  ASSERT_NE(about, nullptr);
+  pressKeys({VK_ESCAPE});
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(about) && IsWindowEnabled(program.main()); }));
+  program.menu(Command::OpenReferences);
+  HWND references = program.waitWindow(WindowKind::References);
+  EXPECT_EQ(program.focus(), program.control(Role::Close, 0, 0, WindowKind::References));
+  pressKeys({VK_RETURN});
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(references) && IsWindowEnabled(program.main()); }));
+  program.settle();
+  pressKeys({VK_MENU, VK_F4});
+  EXPECT_TRUE(program.endsQuietly());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/vc/measurement.h"
 #include "core/windows/placement.h"
 
 namespace tollandra {
@@ -64,13 +63,28 @@ TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
     EXPECT_EQ(mainWindowOrigin(c.width, c.height, c.work, c.dpi), c.main) << c.work.bottom << " at " << c.dpi;
 }
 
-// Tab goes age, height, VC and round again; Shift+Tab the other way.
-TEST(NextMeasurement, GoesRoundTheThreeBoxes) {
-  using enum Measurement;
-  EXPECT_EQ(nextMeasurement(Age, false), Height);
-  EXPECT_EQ(nextMeasurement(Vc, false), Age);
-  EXPECT_EQ(nextMeasurement(Age, true), Vc);
-  EXPECT_EQ(nextMeasurement(Height, true), Age);
+// Tab goes through the answers top to bottom as the window shows them, one
+// stop an item, then the boxes and the compute button (the HAL window: its
+// hide button), and round again; Shift+Tab the other way. A points cell
+// stands for its item; from a control of no stop, Tab starts at either end.
+TEST(TabStops, GoRoundTheAnswersInReadingOrder) {
+  using enum WindowKind;
+  using enum Role;
+  const struct {
+    WindowKind kind;
+    TabStop from;
+    bool backwards;
+    TabStop to;
+  } cases[] = {{Main, {Label, 0}, false, {Option, 1}}, {Main, {Option, 1}, false, {Option, 3}},
+               {Main, {Points, 5}, false, {Option, 2}}, {Main, {Option, 4}, false, {MeasurementBox, 1}},
+               {Main, {MeasurementBox, 3}, false, {Compute, 0}}, {Main, {Compute, 0}, false, {Option, 1}},
+               {Main, {Option, 1}, true, {Compute, 0}}, {Main, {MeasurementBox, 1}, true, {Option, 4}},
+               {Main, {ResultBox, 2}, true, {Compute, 0}}, {Hal, {Option, 3}, false, {Hide, 0}},
+               {Hal, {Hide, 0}, false, {Option, 1}}, {Hal, {Option, 1}, true, {Hide, 0}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(nextTabStop(c.kind, c.from, c.backwards), c.to)
+        << static_cast<int>(c.from.role) << ' ' << c.from.item << (c.backwards ? " back" : "");
+  }
 }
 
 }  // namespace

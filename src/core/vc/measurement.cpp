@@ -1,6 +1,5 @@
 #include "core/vc/measurement.h"
 
-#include <iterator>
 #include <utility>
 
 #include "core/text/convert.h"
@@ -52,12 +51,6 @@ std::string foldFullWidth(std::string_view raw) {
 }
 
 }  // namespace
-
-Measurement nextMeasurement(Measurement from, bool backwards) {
-  constexpr int count = static_cast<int>(std::size(allMeasurements));
-  const int step = backwards ? count - 1 : 1;
-  return static_cast<Measurement>((static_cast<int>(from) - 1 + step) % count + 1);
-}
 
 const InputRule& inputRule(Measurement which) {
   switch (which) {

@@ -13,10 +13,6 @@ namespace tollandra {
 enum class Measurement { Age = 1, Height, Vc };
 inline constexpr Measurement allMeasurements[] = {Measurement::Age, Measurement::Height, Measurement::Vc};
 
-// Where Tab moves the focus from a box: age, height, VC and round to age
-// again; backwards with Shift.
-[[nodiscard]] Measurement nextMeasurement(Measurement from, bool backwards);
-
 // Character positions in a box's text, from start up to end.
 struct Selection {
   int start = 0;

@@ -15,12 +15,13 @@ using enum ControlClass;
 using enum Role;
 
 constexpr std::uint32_t option1Style = leftText | buttonRight | buttonVCenter;
-constexpr std::uint32_t autoOption1 = group | autoRadioButton | option1Style;
-constexpr std::uint32_t autoOption2 = group | autoRadioButton | buttonVCenter;
 constexpr std::uint32_t cellStyle = ownerDrawButton | buttonCenter | buttonVCenter;
-// The first item's options are plain radio buttons, each a group of its own.
-constexpr std::uint32_t firstOption1 = group | radioButton | option1Style;
-constexpr std::uint32_t firstOption2 = group | radioButton | buttonLeft | buttonVCenter;
+// Every option is a plain radio button, a group of its own: the program sets
+// both marks of an item itself on every change, and a plain radio button
+// that gains the focus never checks itself (an automatic one does, on
+// Windows), so moving the focus through the form answers nothing.
+constexpr std::uint32_t option1 = group | radioButton | option1Style;
+constexpr std::uint32_t option2 = group | radioButton | buttonVCenter;
 constexpr std::uint32_t frame = exDlgModalFrame;
 constexpr std::uint32_t edge = exStaticEdge;
 
@@ -58,25 +59,20 @@ constexpr std::array<ControlRow, 43> mainControls = {{
      "------------------------------------------------"
      "   参考 （ ＊表記外の入力制限があります ）",
      {34, 415, 600, 36}, staticLeft},
-    // A group of its own: the window's last group wraps around to the first
-    // controls, so a click on 1028 would otherwise clear the male mark.
-    {1015, Button, risk(1).option1, {230, 20, 140, 35}, firstOption1, frame, Option, 1, 1},
-    {1016, Button, risk(2).option1, {230, 220, 140, 35}, autoOption1, frame, Option, 2, 1},
-    {1017, Button, risk(3).option1, {230, 70, 140, 35}, autoOption1, frame, Option, 3, 1},
-    {1018, Button, risk(4).option1, {230, 320, 140, 35}, autoOption1, frame, Option, 4, 1},
-    {1019, Button, risk(5).option1, {230, 170, 140, 35}, autoOption1, frame, Option, 5, 1},
-    {1020, Button, risk(6).option1, {230, 270, 140, 35}, autoOption1, frame, Option, 6, 1},
-    {1021, Button, risk(7).option1, {230, 120, 140, 35}, autoOption1, frame, Option, 7, 1},
-    // Its own group: otherwise a click on the auto radio button before it
-    // (区域切除以上) would clear the female mark while female stays chosen.
-    {1022, Button, risk(1).option2, {460, 20, 145, 35}, firstOption2, frame,
-     Option, 1, 2},
-    {1023, Button, risk(2).option2, {460, 220, 145, 35}, autoOption2 | buttonLeft, frame, Option, 2, 2},
-    {1024, Button, risk(3).option2, {460, 70, 145, 35}, autoOption2, frame, Option, 3, 2},
-    {1025, Button, risk(4).option2, {460, 320, 145, 35}, autoOption2, frame, Option, 4, 2},
-    {1026, Button, risk(5).option2, {460, 170, 145, 35}, autoOption2, frame, Option, 5, 2},
-    {1027, Button, risk(6).option2, {460, 270, 145, 35}, autoOption2, frame, Option, 6, 2},
-    {1028, Button, risk(7).option2, {460, 120, 145, 35}, autoOption2, frame, Option, 7, 2},
+    {1015, Button, risk(1).option1, {230, 20, 140, 35}, option1, frame, Option, 1, 1},
+    {1016, Button, risk(2).option1, {230, 220, 140, 35}, option1, frame, Option, 2, 1},
+    {1017, Button, risk(3).option1, {230, 70, 140, 35}, option1, frame, Option, 3, 1},
+    {1018, Button, risk(4).option1, {230, 320, 140, 35}, option1, frame, Option, 4, 1},
+    {1019, Button, risk(5).option1, {230, 170, 140, 35}, option1, frame, Option, 5, 1},
+    {1020, Button, risk(6).option1, {230, 270, 140, 35}, option1, frame, Option, 6, 1},
+    {1021, Button, risk(7).option1, {230, 120, 140, 35}, option1, frame, Option, 7, 1},
+    {1022, Button, risk(1).option2, {460, 20, 145, 35}, option2 | buttonLeft, frame, Option, 1, 2},
+    {1023, Button, risk(2).option2, {460, 220, 145, 35}, option2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, risk(3).option2, {460, 70, 145, 35}, option2, frame, Option, 3, 2},
+    {1025, Button, risk(4).option2, {460, 320, 145, 35}, option2, frame, Option, 4, 2},
+    {1026, Button, risk(5).option2, {460, 170, 145, 35}, option2, frame, Option, 5, 2},
+    {1027, Button, risk(6).option2, {460, 270, 145, 35}, option2, frame, Option, 6, 2},
+    {1028, Button, risk(7).option2, {460, 120, 145, 35}, option2, frame, Option, 7, 2},
     {1029, Button, "*", {380, 19, 70, 35}, cellStyle, edge, Points, 1},
     {1030, Button, "*", {380, 220, 70, 35}, cellStyle, edge, Points, 2},
     {1031, Button, "*", {380, 70, 70, 35}, cellStyle, edge, Points, 3},
@@ -86,9 +82,11 @@ constexpr std::array<ControlRow, 43> mainControls = {{
     {1035, Button, "*", {380, 120, 70, 35}, cellStyle, edge, Points, 7},
     // Painted by its owner so it can show its total again at every repaint.
     {1036, Static, "", {380, 370, 193, 30}, staticOwnerDraw, edge, Total},
-    {1037, Button, "pVC10", {410, 480, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
-    {1038, Button, "pVC20", {410, 520, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
-    {1039, Button, "pVC30", {410, 560, 230, 25}, cellStyle, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
+    // Painted statics: a display takes no focus, so a click on it leaves the
+    // focus where it can be seen.
+    {1037, Static, "pVC10", {410, 480, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
+    {1038, Static, "pVC20", {410, 520, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
+    {1039, Static, "pVC30", {410, 560, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
     // 20 px wider than its text needs at 100 %: at other scales the font's
     // widths do not grow quite in step, and "(mL)" would wrap out of sight.
     {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 250, 18}, staticLeft},
@@ -102,18 +100,12 @@ constexpr std::array<ControlRow, 17> halControls = {{
     {1007, Static, hal(1).label, {5, 17, 160, 20}, staticRight},
     {1008, Static, hal(2).label, {10, 68, 155, 20}, staticRight},
     {1009, Static, hal(3).label, {10, 114, 155, 25}, staticRight},
-    // A group of its own too: the last group of the window wraps around to
-    // the first controls, and a click on the auto radio button 1024 would
-    // otherwise clear this mark while the finding stays positive.
-    {1015, Button, hal(1).option1, {170, 10, 120, 30}, firstOption1, frame, Option, 1, 1},
-    {1016, Button, hal(2).option1, {170, 60, 120, 30}, autoOption1, frame, Option, 2, 1},
-    {1017, Button, hal(3).option1, {170, 110, 120, 30}, autoOption1, frame, Option, 3, 1},
-    // Its own group, so a click on the auto radio button before it never
-    // clears its mark.
-    {1022, Button, hal(1).option2, {379, 10, 126, 30}, firstOption2, frame,
-     Option, 1, 2},
-    {1023, Button, hal(2).option2, {380, 60, 126, 30}, autoOption2 | buttonLeft, frame, Option, 2, 2},
-    {1024, Button, hal(3).option2, {380, 110, 126, 30}, autoOption2, frame, Option, 3, 2},
+    {1015, Button, hal(1).option1, {170, 10, 120, 30}, option1, frame, Option, 1, 1},
+    {1016, Button, hal(2).option1, {170, 60, 120, 30}, option1, frame, Option, 2, 1},
+    {1017, Button, hal(3).option1, {170, 110, 120, 30}, option1, frame, Option, 3, 1},
+    {1022, Button, hal(1).option2, {379, 10, 126, 30}, option2 | buttonLeft, frame, Option, 1, 2},
+    {1023, Button, hal(2).option2, {380, 60, 126, 30}, option2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, hal(3).option2, {380, 110, 126, 30}, option2, frame, Option, 3, 2},
     {1029, Button, "*", {300, 10, 70, 30}, cellStyle, edge, Points, 1},
     {1030, Button, "*", {300, 60, 70, 30}, cellStyle, edge, Points, 2},
     {1031, Button, "*", {300, 110, 70, 30}, cellStyle, edge, Points, 3},
@@ -129,8 +121,9 @@ constexpr std::uint32_t introText = staticLeft;
 
 constexpr std::array<ControlRow, 15> introControls = {{
     {1042, Static, "", {79, 19, 360, 90}, staticBitmap | staticCenterImage, 0, TitleBitmap},
-    {1043, Button, "始める", {135, 478, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Start},
-    {1044, Button, "終了", {309, 479, 100, 25}, pushButton | buttonCenter | buttonVCenter, 0, Exit},
+    // Tab goes between the two answers to the disclaimer.
+    {1043, Button, "始める", {135, 478, 100, 25}, tabStop | pushButton | buttonCenter | buttonVCenter, 0, Start},
+    {1044, Button, "終了", {309, 479, 100, 25}, tabStop | pushButton | buttonCenter | buttonVCenter, 0, Exit},
     {1045, Static, "●免責", {60, 195, 404, 14}, introText},
     {1046, Static, "・本アプリの利用に当たっては、各自の責任においてご利用下さい。", {70, 215, 404, 14}, introText},
     {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 403, 14},
@@ -268,6 +261,30 @@ std::vector<int> itemsTopToBottom(WindowKind kind) {
     items.push_back(row->item);
   }
   return items;
+}
+
+TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards) {
+  std::vector<TabStop> ring;
+  for (int item : itemsTopToBottom(kind)) {
+    ring.push_back({Option, item});
+  }
+  for (const ControlRow& row : windowTable(kind).controls) {
+    if (row.role == MeasurementBox || row.role == Compute || row.role == Hide) {
+      ring.push_back({row.role, row.item});
+    }
+  }
+  if (ring.empty()) {
+    return from;
+  }
+  if (from.role == Points) {
+    from.role = Option;
+  }
+  const auto at = std::ranges::find(ring, from);
+  if (at == ring.end()) {
+    return backwards ? ring.back() : ring.front();
+  }
+  const auto index = static_cast<std::size_t>(at - ring.begin());
+  return ring[(index + (backwards ? ring.size() - 1 : 1)) % ring.size()];
 }
 
 std::span<const FontRow> fontTable() { return fonts; }

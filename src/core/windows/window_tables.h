@@ -22,9 +22,9 @@ inline constexpr std::uint32_t visible = 0x10000000;
 inline constexpr std::uint32_t caption = 0x00C00000;
 inline constexpr std::uint32_t sysMenu = 0x00080000;
 inline constexpr std::uint32_t group = 0x00020000;
+inline constexpr std::uint32_t tabStop = 0x00010000;
 inline constexpr std::uint32_t pushButton = 0x0;
 inline constexpr std::uint32_t radioButton = 0x4;
-inline constexpr std::uint32_t autoRadioButton = 0x9;
 inline constexpr std::uint32_t ownerDrawButton = 0xB;
 inline constexpr std::uint32_t leftText = 0x20;
 inline constexpr std::uint32_t buttonLeft = 0x100;
@@ -134,6 +134,22 @@ struct WindowTable {
 
 // The items of the window's scored form, top to bottom as it shows them.
 [[nodiscard]] std::vector<int> itemsTopToBottom(WindowKind kind);
+
+// A place the Tab key stops at: an item of the window's scored form (the
+// shell puts the focus on its chosen option, or on option 1 while it has
+// none), or the control of a role.
+struct TabStop {
+  Role role = Role::Label;
+  int item = 0;
+  bool operator==(const TabStop&) const = default;
+};
+
+// Where Tab (or Shift+Tab, backwards) goes from a control of that role and
+// item: in reading order through the items top to bottom, then the main
+// window's boxes and compute button or the HAL window's hide button, and
+// round again. A points cell counts as its item; from a control of no stop
+// Tab starts at the first stop, Shift+Tab at the last.
+[[nodiscard]] TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards);
 
 // Commands that reach the main window from its menu or from Ctrl+C.
 enum class Command : std::uint8_t { ToggleHal, OpenReferences, OpenAbout, Close, Copy };

@@ -106,13 +106,13 @@ int App::run() {
   registerClass(instance_, windowTable(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
   createHalWindow(*this);
 
-  // The loop offers nothing to IsDialogMessage: Tab and the arrow keys move
-  // no focus in the main and HAL windows, but for Tab between the boxes.
+  // The loop offers nothing to IsDialogMessage: the main and the HAL window
+  // are no dialogs, and translateFormKey gives them their keyboard.
   ACCEL copy{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))};
   HACCEL accelerators = CreateAcceleratorTableW(&copy, 1);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!translateCopyKey(accelerators, message) && !translateBoxKey(message)) {
+    if (!translateCopyKey(accelerators, message) && !translateFormKey(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -146,34 +146,102 @@ bool App::translateCopyKey(HACCEL accelerators, MSG& message) const {
   return TranslateAcceleratorW(mainWindow, accelerators, &message) != 0;
 }
 
-// In the three measurement boxes, Tab and Shift+Tab move the focus from box
-// to box (through the usual reading on its way out), selecting all the next
-// box holds so typing replaces it; Enter computes, as the button does. Taken
-// before they are translated, neither key types a character or beeps.
-bool App::translateBoxKey(const MSG& message) const {
-  if (message.message != WM_KEYDOWN || (message.wParam != VK_TAB && message.wParam != VK_RETURN) ||
-      mainWindow == nullptr || GetParent(message.hwnd) != mainWindow) {
+// The keyboard in the main and the HAL window, taken before the keys are
+// translated so none of them types a character or beeps: Tab and Shift+Tab
+// go round the stops; an arrow on an option chooses the item's other option,
+// as a click on it would; Enter in a box or on the compute button computes,
+// on "Ｘ" hides; Esc hides the HAL window. Space reaches the focused button,
+// which reports a click of its own.
+bool App::translateFormKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
     return false;
   }
-  const ControlRow* row = findControl(WindowKind::Main, GetDlgCtrlID(message.hwnd));
-  if (row == nullptr || row->role != Role::MeasurementBox) {
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root == nullptr || (root != mainWindow && root != halWindow)) {
     return false;
   }
-  if (message.wParam == VK_RETURN) {
-    const int compute = controlId(WindowKind::Main, Role::Compute);
-    SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(compute, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(mainWindow, compute)));
-    return true;
+  const WindowKind kind = root == mainWindow ? WindowKind::Main : WindowKind::Hal;
+  const ControlRow* row = message.hwnd == root ? nullptr : findControl(kind, GetDlgCtrlID(message.hwnd));
+  const auto press = [&](Role role) {
+    const int id = controlId(kind, role);
+    SendMessageW(root, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(root, id)));
+  };
+  const Role role = row != nullptr ? row->role : Role::Label;
+  switch (message.wParam) {
+    case VK_TAB:
+      focusStop(root, kind, nextTabStop(kind, {role, row != nullptr ? row->item : 0}, GetKeyState(VK_SHIFT) < 0));
+      return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      if (role != Role::Option) {
+        return false;
+      }
+      if (HWND other = controlOf(root, kind, Role::Option, row->item, row->option == 1 ? 2 : 1)) {
+        SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(other), BN_CLICKED), reinterpret_cast<LPARAM>(other));
+        focus(other);
+      }
+      return true;
+    case VK_RETURN:
+      if (role == Role::MeasurementBox || role == Role::Compute || role == Role::Hide) {
+        press(role == Role::Hide ? Role::Hide : Role::Compute);
+      }
+      return role != Role::Label;
+    case VK_ESCAPE:
+      if (kind == WindowKind::Hal) {
+        press(Role::Hide);
+        return true;
+      }
+      return false;
+    default:
+      return false;
   }
-  const Measurement next = nextMeasurement(static_cast<Measurement>(row->item), GetKeyState(VK_SHIFT) < 0);
-  HWND box =
-      GetDlgItem(mainWindow, controlId(WindowKind::Main, Role::MeasurementBox, static_cast<int>(next)));
-  SetFocus(box);
-  if (GetFocus() == box) {
-    SendMessageW(box, EM_SETSEL, 0, -1);
-  }
-  return true;
 }
+
+void App::focus(HWND control) {
+  movingFocus_ = true;
+  SetFocus(control);
+  movingFocus_ = false;
+}
+
+void App::focusStop(HWND window, WindowKind kind, TabStop stop) {
+  HWND control = nullptr;
+  if (stop.role == Role::Option) {
+    const ScoredForm& form = kind == WindowKind::Hal ? session.hal : session.risk;
+    const bool second = form.answered(stop.item) && form.choice(stop.item) == 2;
+    control = controlOf(window, kind, Role::Option, stop.item, second ? 2 : 1);
+  } else {
+    control = controlOf(window, kind, stop.role, stop.item);
+  }
+  if (control == nullptr) {
+    return;
+  }
+  focus(control);
+  if (stop.role == Role::MeasurementBox && GetFocus() == control) {
+    SendMessageW(control, EM_SETSEL, 0, -1);
+  }
+}
+
+HWND& App::keptFocus(HWND window) { return window == halWindow ? halFocus_ : mainFocus_; }
+
+void App::keepFocus(HWND window) {
+  HWND focused = GetFocus();
+  if (focused != nullptr && IsChild(window, focused)) {
+    keptFocus(window) = focused;
+  }
+}
+
+void App::returnFocus(HWND window, WindowKind kind) {
+  HWND kept = keptFocus(window);
+  if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept)) {
+    focus(kept);
+  } else {
+    focusStop(window, kind, nextTabStop(kind, {}, false));
+  }
+}
+
+void App::forgetFocus(HWND window) { keptFocus(window) = nullptr; }
 
 App* attachApp(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_NCCREATE) {

@@ -38,6 +38,22 @@ class App {
   // place themselves by.
   [[nodiscard]] Rect mainWindowRect() const;
 
+  // Every focus the program moves goes through here. A radio button that
+  // gains the focus this way may report a click (Windows does, for an
+  // unchecked one); the windows ignore an option's click while it happens,
+  // so moving the focus never answers an item.
+  void focus(HWND control);
+  [[nodiscard]] bool movingFocus() const { return movingFocus_; }
+  // The control a Tab stop stands for, focused: for an item its chosen
+  // option, or option 1 while it has none; a box with its text selected.
+  void focusStop(HWND window, WindowKind kind, TabStop stop);
+  // WM_ACTIVATE of the main or the HAL window: the focused control is kept
+  // when the window is left and gets the focus back when it returns; the
+  // first stop when there is none (first start, or the HAL window shown).
+  void keepFocus(HWND window);
+  void returnFocus(HWND window, WindowKind kind);
+  void forgetFocus(HWND window);
+
   HWND mainWindow = nullptr;  // cleared when the window goes
   HWND halWindow = nullptr;
   int mainDpi = baseDpi;  // what each top-level window is laid out for
@@ -50,9 +66,13 @@ class App {
 
  private:
   bool translateCopyKey(HACCEL accelerators, MSG& message) const;
-  bool translateBoxKey(const MSG& message) const;
+  bool translateFormKey(const MSG& message);
+  HWND& keptFocus(HWND window);
 
   HINSTANCE instance_;
+  bool movingFocus_ = false;
+  HWND mainFocus_ = nullptr;
+  HWND halFocus_ = nullptr;
   struct ScaledFont {
     FontKind kind;
     int dpi;

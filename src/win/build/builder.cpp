@@ -10,8 +10,9 @@ namespace {
 // The tables state the window system's bits by value.
 static_assert(style::popup == WS_POPUP && style::child == WS_CHILD && style::visible == WS_VISIBLE);
 static_assert(style::caption == WS_CAPTION && style::sysMenu == WS_SYSMENU && style::group == WS_GROUP);
+static_assert(style::tabStop == WS_TABSTOP);
 static_assert(style::pushButton == BS_PUSHBUTTON && style::radioButton == BS_RADIOBUTTON);
-static_assert(style::autoRadioButton == BS_AUTORADIOBUTTON && style::ownerDrawButton == BS_OWNERDRAW);
+static_assert(style::ownerDrawButton == BS_OWNERDRAW);
 static_assert(style::leftText == BS_LEFTTEXT && style::buttonLeft == BS_LEFT &&
               style::buttonRight == BS_RIGHT);
 static_assert(style::buttonCenter == BS_CENTER && style::buttonVCenter == BS_VCENTER);

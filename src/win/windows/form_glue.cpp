@@ -13,12 +13,15 @@ void setCheck(HWND button, bool checked) {
 
 }  // namespace
 
-int chooseFromControl(HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row) {
+int chooseFromControl(App& app, HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row) {
   const int option = row.role == Role::Option ? row.option : 0;
   if ((row.role != Role::Option && row.role != Role::Points) || !form.choose(row.item, option)) {
     return 0;
   }
   showItem(window, kind, form, row.item);
+  if (row.role == Role::Points) {
+    app.focusStop(window, kind, {Role::Option, row.item});
+  }
   return row.item;
 }
 
@@ -60,6 +63,16 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
       break;
     default:
       break;
+  }
+}
+
+void showFocus(HWND window) { SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0); }
+
+void followActivation(App& app, HWND window, WindowKind kind, WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    app.keepFocus(window);
+  } else if (HIWORD(wParam) == 0) {
+    app.returnFocus(window, kind);
   }
 }
 

@@ -10,18 +10,28 @@
 
 namespace tollandra {
 
+class App;
+
 // A click on an option button or a points cell: chooses, then shows the
-// item's marks and cells. The item chosen, or 0 when the control is neither.
-int chooseFromControl(HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row);
+// item's marks and cells; after a points cell the focus goes to the item's
+// chosen option, where it can be seen. The item chosen, or 0 when the
+// control is neither.
+int chooseFromControl(App& app, HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row);
 
 // Shows an item's two marks (both are set, whatever the buttons did on the
 // click), its points cell and the form's summary cells.
 void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item);
 
-class App;
-
 // Answers WM_DRAWITEM of the main or the HAL window: the view the cell's role
 // shows, in the window's font (the results in their fixed-pitch one).
 void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item);
+
+// The main and the HAL window draw the focus on their controls from the
+// start: the keyboard reaches every answer, and a user must see where.
+void showFocus(HWND window);
+
+// WM_ACTIVATE of the main or the HAL window: the focus is kept on leaving and
+// given back on returning, never left on the window itself.
+void followActivation(App& app, HWND window, WindowKind kind, WPARAM wParam);
 
 }  // namespace tollandra

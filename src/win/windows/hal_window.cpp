@@ -35,8 +35,8 @@ void onCommand(App& app, HWND window, int id) {
   }
   if (row->role == Role::Hide) {
     ShowWindow(window, SW_HIDE);
-  } else {
-    chooseFromControl(window, kind, app.session.hal, *row);
+  } else if (row->role != Role::Option || !app.movingFocus()) {
+    chooseFromControl(app, window, kind, app.session.hal, *row);
   }
 }
 
@@ -52,6 +52,10 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       app->halWindow = window;
       app->halDpi = adoptDpi(window, windowTable(kind), app->halDpi);
       createControls(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
+      showFocus(window);
+      return 0;
+    case WM_ACTIVATE:
+      followActivation(*app, window, kind, wParam);
       return 0;
     case WM_DPICHANGED:
       app->halDpi = LOWORD(wParam);

@@ -71,6 +71,7 @@ void showTitle(InfoWindow& info) {
 void onInitDialog(InfoWindow& info) {
   createControls(info.window, info.table, info.app.font(info.table.font, info.dpi), info.dpi);
   showTitle(info);
+  SendMessageW(info.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 // About: eighteen red lines on white.
@@ -112,8 +113,27 @@ void onPaint(InfoWindow& info) {
   }
 }
 
+// Enter (IDOK from the dialog keys) presses the focused button, or starts
+// on the introduction; Esc (IDCANCEL) closes About and the references, and
+// does nothing on the introduction, whose disclaimer wants an answer.
+int buttonOfKey(const InfoWindow& info, int id) {
+  const bool introduction = info.table.kind == WindowKind::Introduction;
+  if (id == IDCANCEL) {
+    return introduction ? 0 : controlId(info.table.kind, Role::Close);
+  }
+  if (id != IDOK) {
+    return id;
+  }
+  HWND focused = GetFocus();
+  const ControlRow* row = IsChild(info.window, focused) ? findControl(info.table.kind, GetDlgCtrlID(focused)) : nullptr;
+  if (row != nullptr && row->windowClass == ControlClass::Button) {
+    return row->id;
+  }
+  return introduction ? controlId(info.table.kind, Role::Start) : 0;
+}
+
 void onCommand(InfoWindow& info, int id) {
-  const ControlRow* row = findControl(info.table.kind, id);
+  const ControlRow* row = findControl(info.table.kind, buttonOfKey(info, id));
   if (row == nullptr) {
     return;
   }
@@ -205,6 +225,7 @@ WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   // A measurement box that loses the focus to the new window would read its
   // entry, and maybe raise its refusal message, in the middle of the opening.
   // Take the focus first so any such reading ends before anything is created.
+  app.keepFocus(owner);
   SetFocus(owner);
   if (!IsWindow(owner) || app.mainClosing) {
     return 0;
@@ -220,6 +241,9 @@ WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   SendMessageW(window, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&info));
   ShowWindow(window, SW_SHOW);
   EnableWindow(owner, FALSE);
+  // On the way on: "始める" on the introduction, "閉じる" on the others.
+  const Role first = table->kind == WindowKind::Introduction ? Role::Start : Role::Close;
+  SetFocus(GetDlgItem(window, controlId(table->kind, first)));
   return runNestedLoop(info);
 }
 

@@ -66,6 +66,7 @@ void onCreate(App& app, HWND window) {
     SetWindowLongW(box, GWL_STYLE, GetWindowLongW(box, GWL_STYLE) | ES_NUMBER);
   }
   app.session.panel.loadGrid();
+  showFocus(window);
 }
 
 void onMenuClose(const App& app, HWND window) {
@@ -79,7 +80,11 @@ void runCommand(App& app, HWND window, Command command) {
   switch (command) {
     case Command::ToggleHal:
       if (app.halWindow != nullptr) {
-        ShowWindow(app.halWindow, IsWindowVisible(app.halWindow) ? SW_HIDE : SW_SHOW);
+        const bool visible = IsWindowVisible(app.halWindow) != FALSE;
+        if (!visible) {
+          app.forgetFocus(app.halWindow);
+        }
+        ShowWindow(app.halWindow, visible ? SW_HIDE : SW_SHOW);
       }
       break;
     case Command::OpenReferences:
@@ -119,8 +124,9 @@ void onCommand(App& app, HWND window, int id, int notification) {
     return;
   }
   // The buttons act on a plain click only; a double click's second click
-  // arrives as BN_DOUBLECLICKED and is ignored.
-  if (notification != BN_CLICKED) {
+  // arrives as BN_DOUBLECLICKED and is ignored. An option's click that comes
+  // with a move of the focus is no answer.
+  if (notification != BN_CLICKED || (row->role == Role::Option && app.movingFocus())) {
     return;
   }
   if (row->role == Role::Compute) {
@@ -128,7 +134,10 @@ void onCommand(App& app, HWND window, int id, int notification) {
       readBox(app, window, which);
     }
     recalculateVc(app, window);
-  } else if (chooseFromControl(window, kind, app.session.risk, *row) == sexFactor) {
+    return;
+  }
+  const int item = chooseFromControl(app, window, kind, app.session.risk, *row);
+  if (item == sexFactor) {
     recalculateVc(app, window);
   }
 }
@@ -160,6 +169,9 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_ACTIVATE:
+      followActivation(*app, window, kind, wParam);
+      return 0;
     case WM_DPICHANGED:
       app->mainDpi = LOWORD(wParam);
       applyDpi(window, windowTable(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
