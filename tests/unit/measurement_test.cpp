@@ -19,9 +19,11 @@ RefusalMessage refusal(Measurement box, const std::string& entry) {
   return {captions[k], "入力：" + entry + tails[k]};
 }
 
-// Limits are inclusive; full-width digits and full stops ("６０", "１７０。５")
-// read as their ASCII forms; the last three are pasted runs, one too long to
-// be a finite number, and where the message cuts them short.
+// Limits are inclusive: each is accepted, and a tenth beyond it refused with
+// its box's message. All ten full-width digits and the three full stops
+// ("．", "。", "｡") read as their ASCII forms; the last three are pasted
+// runs, one too long to be a finite number, and where the message cuts them
+// short.
 TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
   const std::string nines(32, '9');
   const struct {
@@ -31,8 +33,17 @@ TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
     std::string text;
     std::optional<std::string> quoted;  // none: no message
   } cases[] = {{Age, "17", 17, "17", {}},
-               {Age, "16", 0, "**", "16"},
-               {Age, "100.5", 0, "**", "100.5"},
+               {Age, "100", 100, "100", {}},
+               {Age, "16.9", 0, "**", "16.9"},
+               {Age, "100.1", 0, "**", "100.1"},
+               {Height, "94", 94, "94", {}},
+               {Height, "93.9", 0, "***", "93.9"},
+               {Height, "210.1", 0, "***", "210.1"},
+               {Vc, "1000", 1000, "1000", {}},
+               {Vc, "6000", 6000, "6000", {}},
+               {Vc, "999.9", 0, "****", "999.9"},
+               {Age, "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19", 0, "**", "0123456789"},
+               {Age, "\uFF11\uFF18\uFF0E\uFF13\u3002\uFF19\uFF61\uFF17", 18.3, "18.3.9.7", {}},
                {Age, "", 0, "**", {}},
                {Age, ".", 0, "**", "."},
                {Age, "\uFF16\uFF10", 60, "60", {}},
@@ -40,7 +51,6 @@ TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
                {Height, "210", 210, "210", {}},
                {Height, "\uFF11\uFF17\uFF10\u3002\uFF15", 170.5, "170.5", {}},
                {Height, "17\uFF10\uFF615 cm", 170.5, "170.5", {}},
-               {Vc, "6001", 0, "****", "6001"},
                {Vc, "1,500 mL", 1500, "1500", {}},
                {Vc, "\uFF13\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF10", 3000, "3000.0", {}},
                {Vc, "1" + std::string(400, '0'), 0, "****", "1" + std::string(31, '0') + "…"},

@@ -85,8 +85,19 @@ TEST(ResultSummary, ListsWhatWasAnsweredAndWhatEachResultCameFrom) {
                  "0点\r\n"
                  "HAL Total points：0\r\n"
                  "HAL score：0 急性増悪の推定累積発症率 1年 1.9 %・3年 5.1 %・5年 7.7 %（特発性間質性肺炎での値）\r\n"},
-      {"one HAL finding of three", [](Session& s) { s.hal.choose(2, 1); },
-       heading + "HAL 年齢：＞ ７５歳 1点\r\nHAL Total points：1\r\nHAL score：1" + open},
+      {"two HAL findings of three",
+       [](Session& s) {
+         s.hal.choose(2, 1);
+         s.hal.choose(3, 2);
+       },
+       heading + "HAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL Total points：1\r\nHAL score：1" + open},
+      {"HAL class 1",
+       [](Session& s) {
+         for (int item : {1, 2, 3}) s.hal.choose(item, item == 2 ? 1 : 2);
+       },
+       heading + "HAL 胸部ＣＴでの蜂巣肺(H)：なし 0点\r\nHAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：≦ ２２２ U/L 0点\r\n"
+                 "HAL Total points：1\r\n"
+                 "HAL score：1 急性増悪の推定累積発症率 1年 4.7 %・3年 12.0 %・5年 17.7 %（特発性間質性肺炎での値）\r\n"},
       {"HAL total 3 is class 2 and more",
        [](Session& s) {
          for (int item : {3, 1, 2}) s.hal.choose(item, 0);

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "core/forms/forms.h"
+#include "core/info/texts.h"
+#include "core/text/convert.h"
+#include "core/windows/dpi.h"
 #include "core/windows/window_tables.h"
 
 namespace tollandra {
@@ -26,6 +33,86 @@ TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
   EXPECT_EQ(controlId(WindowKind::Hal, Role::Total), 1056);
   EXPECT_EQ(itemsTopToBottom(WindowKind::Main), (std::vector<int>{1, 3, 7, 5, 2, 6, 4}));
   EXPECT_EQ(findInfoWindow("about_Wnd"), nullptr);
+}
+
+// The items of a list in a document: the lines that start with the bullet,
+// after the heading and up to the list's end.
+std::vector<std::string> listIn(const std::string& path, std::string_view heading, std::string_view bullet) {
+  std::ifstream in(TOLLANDRA_SOURCE_DIR "/" + path);
+  std::vector<std::string> items;
+  bool inside = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!inside) {
+      inside = line.starts_with(heading);
+    } else if (line.starts_with(bullet)) {
+      items.push_back(line.substr(bullet.size()));
+    } else if (!items.empty()) {
+      break;
+    }
+  }
+  return items;
+}
+
+// The disclaimer as the introduction shows it, top to bottom: every "・"
+// starts a sentence, a line indented by two blanks carries one on.
+std::vector<std::string> introductionDisclaimer() {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : windowTable(WindowKind::Introduction).controls) rows.push_back(&row);
+  std::ranges::sort(rows, {}, [](const ControlRow* row) { return row->box.y; });
+  std::vector<std::string> sentences;
+  bool inside = false;
+  for (const ControlRow* row : rows) {
+    const std::string_view line = row->caption;
+    if (line.starts_with("●")) {
+      inside = line == "●免責";
+    } else if (inside && line.starts_with("・")) {
+      sentences.emplace_back(line.substr(std::string_view("・").size()));
+    } else if (inside && line.starts_with("  ") && !sentences.empty()) {
+      sentences.back() += line.substr(2);
+    } else if (inside) {
+      sentences.emplace_back("?");  // a line of the section that is neither
+    }
+  }
+  return sentences;
+}
+
+std::vector<std::string> aboutDisclaimer() {
+  std::vector<std::string> sentences;
+  bool inside = false;
+  for (const AboutLine& line : AboutLines) {
+    if (line.text.starts_with("●")) {
+      inside = line.text == "●免責";
+    } else if (inside) {
+      const std::string_view indent = " 　";
+      sentences.emplace_back(line.text.starts_with(indent) ? line.text.substr(indent.size()) : "?");
+    }
+  }
+  return sentences;
+}
+
+// The five sentences of the disclaimer agree wherever they stand: the
+// introduction, the About page, the README and the release's read-me. Each
+// place is read as it is laid out, so one dropped bullet or character in any
+// of them fails.
+TEST(Disclaimer, ReadsTheSameInEveryPlace) {
+  const std::vector<std::string> intro = introductionDisclaimer();
+  EXPECT_EQ(intro.size(), 5u);
+  EXPECT_EQ(aboutDisclaimer(), intro);
+  EXPECT_EQ(listIn("README.md", "## Disclaimer", "- "), intro);
+  EXPECT_EQ(listIn("docs/package-readme.txt", "■ 免責", "・"), intro);
+}
+
+// The About page's lines go down the page, each at least a line's height
+// (the page font's cell) below the one before, at 100 % and at 150 %.
+TEST(AboutPage, NoLineIsPaintedOverTheOneBefore) {
+  for (int dpi : {96, 144}) {
+    const int lineHeight = scaled(fontRow(FontKind::AboutPage).height, dpi);
+    for (std::size_t k = 1; k < AboutLines.size(); ++k) {
+      const int above = scaled(static_cast<int>(TextToNumber(AboutLines[k - 1].y)), dpi);
+      EXPECT_GE(scaled(static_cast<int>(TextToNumber(AboutLines[k].y)), dpi) - above, lineHeight)
+          << "line " << k + 1 << " at " << dpi << " DPI";
+    }
+  }
 }
 
 }  // namespace
