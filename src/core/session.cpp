@@ -1,6 +1,5 @@
 #include "core/session.h"
 
-#include "core/summary/summary.h"
 
 namespace tollandra {
 
@@ -13,6 +12,12 @@ bool Session::recalculateVc() {
   return panel.compute(male ? Sex::Male : Sex::Female);
 }
 
-std::string Session::summary() const { return resultSummary(risk, panel, hal); }
+std::string Session::summary(const RecordTime& when) const { return resultSummary(risk, panel, hal, when); }
+
+void Session::startNewPatient() {
+  risk = ScoredForm(riskFormDefinition());
+  hal = ScoredForm(halFormDefinition());
+  panel.clear();
+}
 
 }  // namespace tollandra

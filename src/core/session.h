@@ -7,6 +7,7 @@
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
+#include "core/summary/summary.h"
 #include "core/vc/panel.h"
 
 namespace tollandra {
@@ -20,8 +21,11 @@ class Session {
   // is drawn with the sex used. False, and nothing changes, otherwise.
   bool recalculateVc();
 
-  // The record that Ctrl+C copies.
-  [[nodiscard]] std::string summary() const;
+  // The record that Ctrl+C copies, made at that time.
+  [[nodiscard]] std::string summary(const RecordTime& when) const;
+
+  // The next patient: both forms unanswered, no measurement, no result.
+  void startNewPatient();
 
   ScoredForm risk;
   ScoredForm hal;

@@ -21,6 +21,23 @@ INPUT keyInput(WORD key, wchar_t unicode, DWORD flags) {
 
 }  // namespace
 
+std::wstring recordTimeLine() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  wchar_t line[64];
+  swprintf(line, 64, L"記録日時：%04u/%02u/%02u %02u:%02u\r\n", now.wYear, now.wMonth, now.wDay, now.wHour,
+           now.wMinute);
+  return line;
+}
+
+std::wstring copied(const Program& program) {
+  pressKeys({VK_CONTROL, 'C'});
+  program.settle();
+  return clipboardText();
+}
+
+bool holds(const Capture& pixels, COLORREF colour) { return std::ranges::find(pixels, colour) != pixels.end(); }
+
 std::wstring programPath() {
   wchar_t path[MAX_PATH];
   const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));

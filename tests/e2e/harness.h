@@ -72,7 +72,7 @@ class Program {
   PROCESS_INFORMATION info_{};
 };
 
-// Types over a measurement box's whole text (the box keeps only digits).
+// Types over a measurement box's whole text, as a user types it.
 void typeInto(const Program& program, int measurement, const std::wstring& typed);
 // Sets age, height and VC into the boxes and computes; waits for the results
 // of the worked example when those are the values.
@@ -89,6 +89,12 @@ wchar_t inkOf(HWND control);  // 'R', 'B', '-' or '?' as above
 // The main window lies inside the screen's work area and every control
 // inside its client area; the failure names what lies outside.
 testing::AssertionResult fitsTheScreen(const Program& program);
+// The record's line of its date and time, as the program writes it now.
+std::wstring recordTimeLine();
+// Ctrl+C, and what it put on the clipboard.
+std::wstring copied(const Program& program);
+// Whether the capture holds a pixel of exactly that colour.
+bool holds(const Capture& pixels, COLORREF colour);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.
 inline const std::wstring manAt60And170 =
     L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";

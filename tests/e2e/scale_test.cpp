@@ -145,7 +145,7 @@ TEST(DpiChange, TheMainWindowLaysItselfOutAgainAndKeepsWhatWasEntered) {
   EXPECT_TRUE(place(program.main()).starts_with(L"100,20 1020x"));
   EXPECT_EQ(place(program.control(Role::MeasurementBox, 1)), L"285,720 120x38");
   EXPECT_EQ(text(program.control(Role::MeasurementBox, 3)), L"3000");
-  EXPECT_EQ(text(program.control(Role::Total)), L"8 （低リスク）");
+  EXPECT_EQ(text(program.control(Role::Total)), L"8 （未回答 5）");
   EXPECT_EQ(resultTexts(program), manAt60And170);
   // The results lie below this screen's edge now; the points cells show.
   EXPECT_GT(count(capture(clientOnScreen(program.control(Role::Points, 3))), isRed), 0);
@@ -184,12 +184,6 @@ std::vector<HWND> mainStops(const Program& program) {
   for (int box = 1; box <= 3; ++box) stops.push_back(program.control(Role::MeasurementBox, box));
   stops.push_back(program.control(Role::Compute));
   return stops;
-}
-
-std::wstring copied(const Program& program) {
-  pressKeys({VK_CONTROL, 'C'});
-  program.settle();
-  return clipboardText();
 }
 
 // Esc leaves the disclaimer waiting, Enter starts. The focus starts on the

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "win/platform/win.h"
 
 namespace e2e {
 namespace {
@@ -87,7 +88,7 @@ TEST(HalWindow, HidesInsteadOfClosingAndItsRepaintsLeaveTheFocus) {
   program.menu(Command::ToggleHal);
   program.waitWindow(WindowKind::Hal);
   click(program.control(Role::Points, 2, 0, WindowKind::Hal));
-  EXPECT_TRUE(waitUntil([&] { return text(program.control(Role::Class, 0, 0, WindowKind::Hal)) == L"1"; }));
+  EXPECT_TRUE(waitUntil([&] { return text(program.control(Role::Total, 0, 0, WindowKind::Hal)) == L"1"; }));
   click(program.control(Role::Hide, 0, 0, WindowKind::Hal));
   EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
   program.menu(Command::ToggleHal);
@@ -118,7 +119,7 @@ TEST(Clicks, ADoubleClickActsOnceAndNoClickClearsAnotherRowsMark) {
   ASSERT_TRUE(waitUntil([&] { return text(cell) == L"5"; }));
   Sleep(150);
   program.settle();
-  EXPECT_EQ(text(program.control(Role::Total)), L"8 （低リスク）");
+  EXPECT_EQ(text(program.control(Role::Total)), L"8 （未回答 6）");
   for (const auto& [kind, last] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}}) {
     if (kind == WindowKind::Hal) program.menu(Command::ToggleHal);  // it lies over the main window's top rows
     HWND first = program.control(Role::Option, 1, 1, kind),
@@ -130,6 +131,96 @@ TEST(Clicks, ADoubleClickActsOnceAndNoClickClearsAnotherRowsMark) {
     program.settle();
     EXPECT_TRUE(isChecked(first)) << GetDlgCtrlID(second);
   }
+}
+
+// A band and its colour for a complete score only: 女性 alone leaves six
+// factors open, on white; the HAL class shows once its three findings have
+// answers. The title names the exacerbation right.
+TEST(Scores, ABandAndItsColourOnlyForACompleteScore) {
+  Program program;
+  EXPECT_NE(text(program.main()).find(L"急性増悪"), std::wstring::npos);
+  HWND total = program.control(Role::Total);
+  click(program.control(Role::Option, 1, 2));
+  EXPECT_TRUE(waitUntil([&] { return text(total) == L"0 （未回答 6）"; })) << tollandra::utf8(text(total));
+  EXPECT_FALSE(holds(capture(clientOnScreen(total)), RGB(192, 255, 255)));
+  for (int item = 2; item <= 7; ++item) click(program.control(Role::Option, item, 2));
+  EXPECT_TRUE(waitUntil([&] { return text(total) == L"0 （低リスク）"; })) << tollandra::utf8(text(total));
+  program.settle();
+  EXPECT_TRUE(holds(capture(clientOnScreen(total)), RGB(192, 255, 255)));
+
+  program.menu(Command::ToggleHal);
+  program.waitWindow(WindowKind::Hal);
+  HWND halClass = program.control(Role::Class, 0, 0, WindowKind::Hal);
+  click(program.control(Role::Option, 2, 1, WindowKind::Hal));
+  EXPECT_TRUE(waitUntil([&] { return text(program.control(Role::Total, 0, 0, WindowKind::Hal)) == L"1"; }));
+  EXPECT_EQ(text(halClass), L"");
+  EXPECT_FALSE(holds(capture(clientOnScreen(halClass)), RGB(255, 255, 0)));
+  for (int item : {1, 3}) click(program.control(Role::Option, item, 2, WindowKind::Hal));
+  EXPECT_TRUE(waitUntil([&] { return text(halClass) == L"1"; }));
+  program.settle();
+  EXPECT_TRUE(holds(capture(clientOnScreen(halClass)), RGB(255, 255, 0)));
+}
+
+// Ctrl+N and the menu item bring back the state after "始める": no answer in
+// either form, the boxes' sentinels, no result and no limit line, the focus
+// on the first factor; the HAL window stays where it is, shown.
+TEST(NewPatient, CtrlNAndTheMenuItemClearEverythingButTheHalWindowsPlace) {
+  Program program;
+  program.menu(Command::ToggleHal);
+  HWND hal = program.waitWindow(WindowKind::Hal);
+  for (bool byMenu : {false, true}) {
+    click(program.control(Role::Option, 1, 1, WindowKind::Hal));
+    click(program.control(Role::Points, 3));
+    enterExample(program);
+    const RECT halPlace = windowRect(hal);
+    if (byMenu) {
+      program.menu(Command::NewPatient);
+    } else {
+      SetForegroundWindow(program.main());
+      program.settle();
+      pressKeys({VK_CONTROL, 'N'});
+    }
+    EXPECT_TRUE(waitUntil([&] { return resultTexts(program) == L"\n\n\n"; })) << byMenu;
+    program.settle();
+    for (const auto& [kind, items] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}}) {
+      for (int item = 1; item <= items; ++item) {
+        for (int option : {1, 2}) EXPECT_FALSE(isChecked(program.control(Role::Option, item, option, kind)));
+        EXPECT_EQ(text(program.control(Role::Points, item, 0, kind)), L"");
+      }
+      EXPECT_EQ(text(program.control(Role::Total, 0, 0, kind)), L"");
+    }
+    const wchar_t* sentinels[] = {L"**", L"***", L"****"};
+    for (int box = 1; box <= 3; ++box) EXPECT_EQ(text(program.control(Role::MeasurementBox, box)), sentinels[box - 1]);
+    EXPECT_EQ(text(program.control(Role::LowerLimitLine)), L"");
+    EXPECT_EQ(program.focus(), program.control(Role::Option, 1, 1));
+    EXPECT_TRUE(IsWindowVisible(hal));
+    const RECT after = windowRect(hal);
+    EXPECT_TRUE(after.left == halPlace.left && after.top == halPlace.top) << byMenu;
+  }
+}
+
+// "HALスコア" brings the HAL window forward when the main window covers it;
+// when the HAL window is the one in front, the item hides it.
+TEST(HalWindow, TheMenuBringsACoveredHalWindowForwardAndHidesOneInFront) {
+  Program program;
+  program.menu(Command::ToggleHal);
+  HWND hal = program.waitWindow(WindowKind::Hal);
+  click(program.control(Role::Option, 2, 1));  // the main window comes over it
+  program.settle();
+  const auto above = [&] {  // the HAL window above the main window
+    for (HWND w = GetWindow(program.main(), GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV))
+      if (w == hal) return true;
+    return false;
+  };
+  ASSERT_FALSE(above());
+  program.menu(Command::ToggleHal);
+  EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(hal) && above(); }));
+  // The pointer on the main window's menu bar, right of the HAL window, as
+  // a click there raises the main window before the item is chosen.
+  const RECT r = windowRect(program.main());
+  SetCursorPos(r.right - 20, r.top + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) / 2 + 3);
+  program.menu(Command::ToggleHal);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
 }
 
 // The title at 100 % and at twice that, the desktop shell's largest icon and

@@ -16,11 +16,20 @@ ScoredForm clicked(const FormDefinition& definition, const Clicks& clicks) {
   return form;
 }
 
+// Every factor answered, as "2212111" gives the option of factors 1 to 7.
+Clicks answered(const std::string& options) {
+  Clicks clicks;
+  for (std::size_t k = 0; k < options.size(); ++k) clicks.emplace_back(static_cast<int>(k) + 1, options[k] - '0');
+  return clicks;
+}
+
 // The published groups (Sato T, et al., Gen Thorac Cardiovasc Surg 2015;
 // 63(3):164-72): low 0-10, intermediate 11-14, high 15-22. Points: male 3,
-// steroids 3, history 5, %VC <= 80 1, UIP 4, KL-6 2, segmentectomy 4. Male
-// counts from the start, before the sex row is drawn.
-TEST(RiskForm, TotalsFallIntoThePublishedBandsAndTwoDigitsStartFurtherLeft) {
+// steroids 3, history 5, %VC <= 80 1, UIP 4, KL-6 2, segmentectomy 4. A band
+// shows once every factor is answered; until then the total, on white, with
+// the count of open factors. Male counts from the start, before the sex row
+// is drawn, but is no answer.
+TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhatIsOpen) {
   const std::string low = "　（低リスク）", mid = "　（中リスク）", high = "　（高リスク）";
   const struct {
     Clicks clicks;
@@ -28,13 +37,11 @@ TEST(RiskForm, TotalsFallIntoThePublishedBandsAndTwoDigitsStartFurtherLeft) {
     Rgb fill;
     std::string level;
   } cases[] = {
-      {{{2, 1}}, 6, 30, levelLow, low},
-      {{{1, 0}}, 0, 30, levelLow, low},
-      {{{3, 1}, {6, 1}}, 10, 25, levelLow, low},
-      {{{1, 2}, {3, 1}, {5, 1}, {6, 1}}, 11, 25, levelMid, mid},
-      {{{3, 1}, {5, 1}, {6, 1}}, 14, 25, levelMid, mid},
-      {{{3, 1}, {5, 1}, {6, 1}, {4, 0}}, 15, 25, levelHigh, high},
-      {{{2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}}, 22, 25, levelHigh, high},
+      {answered("2222222"), 0, 30, levelLow, low},     {answered("1122122"), 10, 25, levelLow, low},
+      {answered("2212211"), 11, 25, levelMid, mid},    {answered("2211121"), 14, 25, levelMid, mid},
+      {answered("2212111"), 15, 25, levelHigh, high},  {answered("1111111"), 22, 25, levelHigh, high},
+      {{{2, 1}}, 6, 30, white, "　（未回答 6）"},         {{{1, 2}}, 0, 30, white, "　（未回答 6）"},
+      {{{3, 1}, {6, 1}, {1, 0}}, 7, 30, white, "　（未回答 4）"},
   };
   for (const auto& c : cases) {
     const CellView total{
@@ -44,23 +51,25 @@ TEST(RiskForm, TotalsFallIntoThePublishedBandsAndTwoDigitsStartFurtherLeft) {
 }
 
 // One point a finding; the total on white, the class 0, 1, or 2 and more on
-// its colour.
-TEST(HalScore, TotalOnWhiteAndClassOnItsColour) {
+// its colour once all three findings are answered, a blank white cell before.
+TEST(HalScore, TotalOnWhiteAndClassOnItsColourOnceComplete) {
   const struct {
     Clicks clicks;
     int total;
     const char* classText;
     Rgb classFill;
-  } cases[] = {{{{2, 1}}, 1, " 1", levelMid},
+  } cases[] = {{{{1, 2}, {2, 1}, {3, 2}}, 1, " 1", levelMid},
                {{{1, 2}, {2, 2}, {3, 2}}, 0, " 0", levelLow},
-               {{{1, 1}, {3, 0}}, 2, "2≧", levelHigh},
-               {{{1, 1}, {2, 1}, {3, 1}}, 3, "2≧", levelHigh}};
+               {{{1, 1}, {2, 2}, {3, 0}}, 2, "2≧", levelHigh},
+               {{{1, 1}, {2, 1}, {3, 1}}, 3, "2≧", levelHigh},
+               {{{1, 1}, {3, 0}}, 2, nullptr, white}};
   for (const auto& c : cases) {
     const ScoredForm form = clicked(halFormDefinition(), c.clicks);
     EXPECT_EQ(form.summaryView(totalSummary),
               (CellView{true, white, {{std::to_string(c.total), 30, 5, black, white}}}));
-    EXPECT_EQ(form.summaryView(classSummary),
-              (CellView{true, c.classFill, {{c.classText, 25, 5, black, {}}}}));
+    std::vector<TextRun> classRuns;
+    if (c.classText != nullptr) classRuns.push_back({c.classText, 25, 5, black, {}});
+    EXPECT_EQ(form.summaryView(classSummary), (CellView{true, c.classFill, classRuns})) << c.total;
   }
 }
 
@@ -87,6 +96,7 @@ TEST(ScoredForm, ChoicesMarksAndPointsCells) {
   for (const auto& [item, option] : Clicks{{0, 1}, {8, 1}, {2, 3}, {2, -1}})
     EXPECT_FALSE(form.choose(item, option));
   EXPECT_EQ(form.total(), 3);
+  EXPECT_EQ(form.marks(1), OptionMarks{});  // male is counted, not shown
   EXPECT_FALSE(form.summaryView(totalSummary).drawn);
 }
 

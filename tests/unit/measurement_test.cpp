@@ -64,5 +64,25 @@ TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
   }
 }
 
+// From the keyboard a box takes digits, half- and full-width, one decimal
+// point of any of the four kinds, and the editing keys (Backspace, Ctrl+A,
+// C, V, X, Z); nothing else. The text is what stays beside the selection.
+TEST(AcceptsTyped, DigitsOnePointAndTheEditingKeys) {
+  const struct {
+    const char* kept;
+    char32_t typed;
+    bool accepted;
+  } cases[] = {{"165", U'.', true},       {"", U'0', true},          {"16", U'9', true},
+               {"", U'\uFF10', true},     {"", U'\uFF19', true},     {"165", U'\u3002', true},
+               {"165", U'\uFF0E', true},  {"165", U'\uFF61', true},  {"165.", U'.', false},
+               {"１６５。", U'.', false}, {"165．", U'\uFF61', false}, {"165｡", U'.', false},
+               {"", U'a', false},         {"", U'-', false},         {"", U',', false},
+               {"", U' ', false},         {"", U'\u3000', false},    {"", U'\uFF0C', false},
+               {"", U'\u0660', false},    {"165.5", 0x08, true},     {"", 0x16, true},
+               {"", 0x03, true},          {"", 0x1B, false},         {"", U'\r', false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(acceptsTyped(c.kept, c.typed), c.accepted) << '"' << c.kept << "\" + U+" << std::hex << int(c.typed);
+}
+
 }  // namespace
 }  // namespace tollandra

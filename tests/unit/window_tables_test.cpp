@@ -17,6 +17,7 @@ namespace {
 
 // What the shell relies on: ids unique in each window and apart from the
 // menu's, and every role that names a form item naming one the form has.
+// No text of the program calls the exacerbation 憎悪.
 TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
   for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
                           WindowKind::References}) {
@@ -27,8 +28,11 @@ TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
       EXPECT_FALSE(commandOf(row.id).has_value()) << row.id;
       const bool formItem = row.role == Role::Option || row.role == Role::Points;
       EXPECT_TRUE(!formItem || (row.item >= 1 && row.item <= items)) << row.id;
+      EXPECT_EQ(row.caption.find("憎悪"), std::string_view::npos) << row.id;  // hatred, for 増悪
     }
+    EXPECT_EQ(windowTable(kind).title.find("憎悪"), std::string_view::npos);
   }
+  for (const AboutLine& line : AboutLines) EXPECT_EQ(line.text.find("憎悪"), std::string_view::npos);
   EXPECT_EQ(controlId(WindowKind::Main, Role::Option, 7, 2), 1028);
   EXPECT_EQ(controlId(WindowKind::Hal, Role::Total), 1056);
   EXPECT_EQ(itemsTopToBottom(WindowKind::Main), (std::vector<int>{1, 3, 7, 5, 2, 6, 4}));

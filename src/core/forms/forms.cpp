@@ -19,7 +19,7 @@ constexpr std::array<Band, 3> riskBands = {{
 // Two-digit totals start 5 px further left, so both end near the same place;
 // the level follows at 45, all on the level's colour.
 constexpr std::array<SummaryRun, 2> riskTotalRuns = {{{Total, 30, 5, 5, false}, {BandText, 45, 5, 0, false}}};
-constexpr std::array<SummaryCell, 1> riskSummaries = {{{true, riskTotalRuns}}};
+constexpr std::array<SummaryCell, 1> riskSummaries = {{{true, riskTotalRuns, true}}};
 
 // Each class with the estimated cumulative incidence of an acute
 // exacerbation at 1, 3 and 5 years. They were derived in idiopathic
@@ -36,7 +36,7 @@ constexpr std::array<Band, 3> halBands = {{
 // The HAL total on white, then its class in a cell of the class's colour.
 constexpr std::array<SummaryRun, 1> halTotalRuns = {{{Total, 30, 5, 0, true}}};
 constexpr std::array<SummaryRun, 1> halClassRuns = {{{BandText, 25, 5, 0, false}}};
-constexpr std::array<SummaryCell, 2> halSummaries = {{{false, halTotalRuns}, {true, halClassRuns}}};
+constexpr std::array<SummaryCell, 2> halSummaries = {{{false, halTotalRuns, false}, {true, halClassRuns, false}}};
 
 constexpr FormDefinition riskForm{riskItems, riskBands, riskSummaries};
 constexpr FormDefinition halForm{halItems, halBands, halSummaries};

@@ -1,6 +1,7 @@
 #include "core/forms/scored_form.h"
 
 #include <string>
+#include <utility>
 
 #include "core/text/convert.h"
 
@@ -76,7 +77,12 @@ int ScoredForm::unanswered() const {
   return count;
 }
 
-OptionMarks ScoredForm::marks(int item) const { return {choice(item) == 1, choice(item) != 1}; }
+OptionMarks ScoredForm::marks(int item) const {
+  if (!answered(item)) {
+    return {};
+  }
+  return {choice(item) == 1, choice(item) != 1};
+}
 
 const CellView& ScoredForm::pointsView(int item) const { return has(item) ? points_[slot(item)] : blank; }
 
@@ -86,13 +92,24 @@ const CellView& ScoredForm::summaryView(std::size_t which) const {
 
 CellView ScoredForm::summaryOf(const SummaryCell& summary) const {
   const int sum = total();
+  const int open = unanswered();
   const Band& current = band();
-  CellView view{true, summary.bandFill ? current.fill : white, {}};
+  CellView view{true, summary.bandFill && open == 0 ? current.fill : white, {}};
   for (const SummaryRun& run : summary.runs) {
     const bool isTotal = run.shows == SummaryRun::Shows::Total;
+    std::string text;
+    if (isTotal) {
+      text = NumberToText(sum);
+    } else if (open == 0) {
+      text = current.text;
+    } else if (summary.countsOpen) {
+      text = "　（未回答 " + NumberToText(open) + "）";
+    } else {
+      continue;
+    }
     const int x = isTotal && sum > 9 ? run.x - run.twoDigitShift : run.x;
-    view.runs.push_back(TextRun{isTotal ? NumberToText(sum) : std::string(current.text), x, run.y, black,
-                                run.opaque ? std::optional<Rgb>(white) : std::nullopt});
+    view.runs.push_back(
+        TextRun{std::move(text), x, run.y, black, run.opaque ? std::optional<Rgb>(white) : std::nullopt});
   }
   return view;
 }

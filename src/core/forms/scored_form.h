@@ -42,9 +42,13 @@ struct SummaryRun {
 };
 
 // A cell that shows the whole form: filled with the band's colour or white.
+// A band belongs to a complete form only: until every item is answered the
+// cell is white, and its band's text gives way to "（未回答 N）" where the cell
+// counts the open items, or to nothing.
 struct SummaryCell {
   bool bandFill = false;
   std::span<const SummaryRun> runs;
+  bool countsOpen = false;
 };
 
 struct FormDefinition {
@@ -53,7 +57,8 @@ struct FormDefinition {
   std::span<const SummaryCell> summaries;
 };
 
-// The check marks both option buttons get whenever an item is drawn.
+// The check marks both option buttons get whenever an item is drawn; none
+// while it has no answer.
 struct OptionMarks {
   bool option1 = false;
   bool option2 = false;

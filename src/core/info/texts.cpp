@@ -5,7 +5,7 @@ namespace tollandra {
 // The page is drawn line by line at x 40; each y is kept as text, as the
 // page has always been laid out.
 const std::array<AboutLine, 18> AboutLines = {{
-    {"●術後間質性肺炎の急性憎悪リスクスコア計算ツール", "20"},
+    {"●術後間質性肺炎の急性増悪リスクスコア計算ツール", "20"},
     {" 　Tollandra.exe  ver.5.2", "40"},
     {"●免責", "80"},
     {" 　本アプリの利用に当たっては、各自の責任においてご利用下さい。", "100"},

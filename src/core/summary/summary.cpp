@@ -1,5 +1,6 @@
 #include "core/summary/summary.h"
 
+#include <string>
 #include <string_view>
 
 #include "core/forms/forms.h"
@@ -67,25 +68,47 @@ void addMeasurements(std::string& text, const VcPanel& panel) {
   }
 }
 
-// A prediction belongs to a complete score only.
-std::string withPrediction(const std::string& line, const ScoredForm& form) {
-  return line + " " + std::string(form.unanswered() == 0 ? form.band().prediction : "未回答の項目あり");
+// A score's line: what its cell shows, then what the band predicts, which
+// belongs to a complete score only.
+std::string scoreLine(std::string_view name, const CellView& cell, const ScoredForm& form) {
+  std::string line(name);
+  const std::string shown = cellWindowText(cell);
+  if (!shown.empty()) {
+    line += shown + " ";
+  }
+  line += form.unanswered() == 0 ? form.band().prediction : "未回答の項目あり";
+  return line;
+}
+
+// 2026/12/07 23:50
+std::string dateTime(const RecordTime& when) {
+  const auto twoDigits = [](int n) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < 2) {
+      digits.insert(0, 1, '0');
+    }
+    return digits;
+  };
+  return std::to_string(when.year) + "/" + twoDigits(when.month) + "/" + twoDigits(when.day) + " " +
+         twoDigits(when.hour) + ":" + twoDigits(when.minute);
 }
 
 }  // namespace
 
-std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal) {
+std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal,
+                          const RecordTime& when) {
   std::string text;
   addLine(text, "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2");
+  addLine(text, "記録日時：" + dateTime(when));
   addItems(text, risk, WindowKind::Main, "", sexFactor);
   if (risk.summaryView(totalSummary).drawn) {
-    addLine(text, withPrediction("リスクスコア：" + cellWindowText(risk.summaryView(totalSummary)), risk));
+    addLine(text, scoreLine("リスクスコア：", risk.summaryView(totalSummary), risk));
   }
   addMeasurements(text, panel);
   if (hal.summaryView(totalSummary).drawn) {
     addItems(text, hal, WindowKind::Hal, "HAL ", 0);
     addLine(text, "HAL Total points：" + cellWindowText(hal.summaryView(totalSummary)));
-    addLine(text, withPrediction("HAL score：" + cellWindowText(hal.summaryView(classSummary)), hal));
+    addLine(text, scoreLine("HAL score：", hal.summaryView(classSummary), hal));
   }
   return text;
 }

@@ -9,6 +9,16 @@
 
 namespace tollandra {
 
-[[nodiscard]] std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal);
+// When the record was made, in the machine's local time.
+struct RecordTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+};
+
+[[nodiscard]] std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal,
+                                        const RecordTime& when);
 
 }  // namespace tollandra

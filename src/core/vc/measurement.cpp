@@ -1,5 +1,7 @@
 #include "core/vc/measurement.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "core/text/convert.h"
@@ -27,6 +29,9 @@ std::string quoted(const std::string& cleaned) {
   return cleaned.substr(0, quotedEntryLimit) + std::string(ellipsis);
 }
 
+// The full stops an input method or a pasted record may give.
+constexpr std::string_view fullWidthPoints[] = {"\uFF0E", "\u3002", "\uFF61"};
+
 // With the input method on, digits come full-width and the full stop key
 // gives "。"; pasted record values are often full-width too. Read them as
 // the ASCII characters they stand for, so the digit filter keeps them.
@@ -39,7 +44,7 @@ std::string foldFullWidth(std::string_view raw) {
     if (rest.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0x90 && byte(2) <= 0x99) {
       folded += static_cast<char>('0' + (byte(2) - 0x90));  // U+FF10 to U+FF19
       i += 3;
-    } else if (rest.starts_with("\uFF0E") || rest.starts_with("\u3002") || rest.starts_with("\uFF61")) {
+    } else if (std::ranges::any_of(fullWidthPoints, [&](std::string_view p) { return rest.starts_with(p); })) {
       folded += '.';
       i += 3;
     } else {
@@ -51,6 +56,19 @@ std::string foldFullWidth(std::string_view raw) {
 }
 
 }  // namespace
+
+bool acceptsTyped(std::string_view kept, char32_t typed) {
+  constexpr char32_t editingKeys[] = {0x01, 0x03, 0x08, 0x16, 0x18, 0x1A};
+  if (std::ranges::find(editingKeys, typed) != std::end(editingKeys)) {
+    return true;
+  }
+  if ((typed >= U'0' && typed <= U'9') || (typed >= U'\uFF10' && typed <= U'\uFF19')) {
+    return true;
+  }
+  const bool point = typed == U'.' || typed == U'\uFF0E' || typed == U'\u3002' || typed == U'\uFF61';
+  const auto holds = [&](std::string_view p) { return kept.find(p) != std::string_view::npos; };
+  return point && !holds(".") && std::ranges::none_of(fullWidthPoints, holds);
+}
 
 const InputRule& inputRule(Measurement which) {
   switch (which) {

@@ -50,6 +50,13 @@ struct Reading {
   bool operator==(const Reading&) const = default;
 };
 
+// Whether a character typed into a box goes in: a digit, half- or
+// full-width; a decimal point (".", "．", "。" or "｡") while the text the box
+// keeps beside the selection it replaces has none; an editing key (Backspace,
+// Ctrl+A, C, V, X, Z). Anything else is dropped. Pasted text is not filtered
+// here: its reading cleans it.
+[[nodiscard]] bool acceptsTyped(std::string_view kept, char32_t typed);
+
 // Entries longer than this many characters are cut short in the message.
 inline constexpr std::size_t quotedEntryLimit = 32;
 

@@ -22,7 +22,28 @@ Reading VcPanel::read(Measurement which, std::string_view raw) {
   PanelInput& stored = inputs_[slotOf(which)];
   stored.value = reading.value;
   stored.text = reading.text;
+  if (reading.value == 0) {
+    emptyResults();
+  }
   return reading;
+}
+
+void VcPanel::emptyResults() {
+  computed_ = false;
+  if (!views_[0].drawn) {
+    return;  // nothing on screen yet
+  }
+  const CellView empty{true, white, {}};
+  views_.fill(empty);
+  lowerLimitView_ = empty;
+}
+
+void VcPanel::clear() {
+  inputs_ = {};
+  results_ = {};
+  views_ = {};
+  lowerLimitView_ = {};
+  computed_ = false;
 }
 
 const PanelInput& VcPanel::input(Measurement which) const { return inputs_[slotOf(which)]; }

@@ -22,7 +22,12 @@ class VcPanel {
 
   // Reads one box's raw text and keeps the outcome; the caller writes
   // reading.text back into the box and then shows reading.message, if any.
+  // A box read without a valid value (blank, no number, refused) empties the
+  // results on screen: none may stand beside inputs it was not computed from.
   Reading read(Measurement which, std::string_view raw);
+
+  // Back to the start: no measurement, no result, nothing drawn.
+  void clear();
 
   // value 0 and empty text until the box has been read.
   const PanelInput& input(Measurement which) const;
@@ -35,7 +40,8 @@ class VcPanel {
   // whether it computed.
   bool compute(Sex sex);
 
-  // At least one computation has run.
+  // The results on screen come from a computation: none has run yet, or
+  // they were emptied since.
   bool computed() const;
 
   // What the last computation used; meaningful once computed(). The boxes
@@ -59,6 +65,8 @@ class VcPanel {
   const CellView& lowerLimitView() const { return lowerLimitView_; }
 
  private:
+  void emptyResults();
+
   Jrs2014Grid grid_;
   bool gridLoaded_ = false;
   std::array<PanelInput, 3> inputs_;

@@ -139,7 +139,7 @@ constexpr std::array<ControlRow, 15> introControls = {{
     {1052, Static, "・年齢、身長など勝手な入力制限があります。", {70, 384, 440, 14}, introText},
     {1053, Static, "・画面解像度の設定によっては画面がずれて表示される事があります。", {70, 403, 440, 14}, introText},
     {1054, Static, "・本アプリのサポートはありません。", {70, 423, 440, 14}, introText},
-    {1055, Static, "●術後間質性肺炎の急性憎悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
+    {1055, Static, "●術後間質性肺炎の急性増悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
 }};
 
 constexpr std::array<ControlRow, 1> aboutControls = {{
@@ -165,7 +165,7 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
 // clang-format on
 
 constexpr std::array<WindowTable, 5> windows = {{
-    {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性憎悪リスク", visible | caption | sysMenu,
+    {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性増悪リスク", visible | caption | sysMenu,
      exControlParent, 680, 675, FontKind::Main, mainControls},
     {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal,
      halControls},
@@ -196,8 +196,11 @@ constexpr std::array<FontRow, 7> fonts = {{
     {FontKind::AboutPage, 12, 0, proportionalGothic},
 }};
 
-constexpr std::array<CommandRow, 5> commands = {{
+constexpr std::array<CommandRow, 6> commands = {{
+    // "HALスコア" first, where the HAL window, which lies over the menu bar
+    // from 60 px on, leaves it in sight.
     {1070, Command::ToggleHal, "HALスコア"},
+    {1075, Command::NewPatient, "新しい患者"},
     {1071, Command::OpenReferences, "参照"},
     {1072, Command::OpenAbout, "About"},
     {1073, Command::Close, "閉じる"},

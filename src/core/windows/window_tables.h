@@ -151,8 +151,8 @@ struct TabStop {
 // Tab starts at the first stop, Shift+Tab at the last.
 [[nodiscard]] TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards);
 
-// Commands that reach the main window from its menu or from Ctrl+C.
-enum class Command : std::uint8_t { ToggleHal, OpenReferences, OpenAbout, Close, Copy };
+// Commands that reach the main window from its menu, Ctrl+N or Ctrl+C.
+enum class Command : std::uint8_t { ToggleHal, NewPatient, OpenReferences, OpenAbout, Close, Copy };
 
 struct CommandRow {
   int id;

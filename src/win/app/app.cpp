@@ -108,11 +108,12 @@ int App::run() {
 
   // The loop offers nothing to IsDialogMessage: the main and the HAL window
   // are no dialogs, and translateFormKey gives them their keyboard.
-  ACCEL copy{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))};
-  HACCEL accelerators = CreateAcceleratorTableW(&copy, 1);
+  ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))},
+                  {FCONTROL | FVIRTKEY, 'N', static_cast<WORD>(commandId(Command::NewPatient))}};
+  HACCEL accelerators = CreateAcceleratorTableW(keys, 2);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!translateCopyKey(accelerators, message) && !translateFormKey(message)) {
+    if (!translateAccelerator(accelerators, message) && !translateFormKey(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -124,8 +125,9 @@ int App::run() {
 }
 
 // Ctrl+C anywhere in the main or the HAL window copies the results, except
-// in a measurement box with a selection, where it copies that selection.
-bool App::translateCopyKey(HACCEL accelerators, MSG& message) const {
+// in a measurement box with a selection, where it copies that selection;
+// Ctrl+N starts the next patient.
+bool App::translateAccelerator(HACCEL accelerators, MSG& message) const {
   if (message.message != WM_KEYDOWN || accelerators == nullptr || mainWindow == nullptr) {
     return false;
   }
@@ -135,7 +137,7 @@ bool App::translateCopyKey(HACCEL accelerators, MSG& message) const {
   }
   wchar_t windowClass[16] = {};
   GetClassNameW(message.hwnd, windowClass, 16);
-  if (lstrcmpiW(windowClass, L"Edit") == 0) {
+  if (message.wParam == 'C' && lstrcmpiW(windowClass, L"Edit") == 0) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(message.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -161,6 +163,9 @@ bool App::translateFormKey(const MSG& message) {
     return false;
   }
   const WindowKind kind = root == mainWindow ? WindowKind::Main : WindowKind::Hal;
+  if (kind == WindowKind::Main) {
+    halInUse = false;
+  }
   const ControlRow* row = message.hwnd == root ? nullptr : findControl(kind, GetDlgCtrlID(message.hwnd));
   const auto press = [&](Role role) {
     const int id = controlId(kind, role);

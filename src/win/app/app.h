@@ -60,12 +60,15 @@ class App {
   int halDpi = baseDpi;
   Session session;
   bool introShown = false;
+  // The HAL window was the active one when the main window last became
+  // active, and the main window has not been used since but for its menu.
+  bool halInUse = false;
   // Set once the main window starts closing: from then on no focus-loss
   // reading may raise a message over a window that is going away.
   bool mainClosing = false;
 
  private:
-  bool translateCopyKey(HACCEL accelerators, MSG& message) const;
+  bool translateAccelerator(HACCEL accelerators, MSG& message) const;
   bool translateFormKey(const MSG& message);
   HWND& keptFocus(HWND window);
 

@@ -31,9 +31,7 @@ void showCell(HWND cell, const CellView& view) {
   if (cell == nullptr) {
     return;
   }
-  if (view.drawn) {
-    setWindowText(cell, cellWindowText(view));
-  }
+  setWindowText(cell, cellWindowText(view));
   RedrawWindow(cell, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -15,7 +15,8 @@ namespace tollandra {
 void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int dpi);
 
 // Shows a new view in a cell control: its window text becomes the text the
-// view paints (so it can be read), and the cell repaints at once.
+// view paints (so it can be read; none for a blank cell), and the cell
+// repaints at once.
 void showCell(HWND cell, const CellView& view);
 
 // Answers WM_DRAWITEM for a painted cell; a cell never drawn stays blank, as

@@ -36,6 +36,12 @@ void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item) {
   }
 }
 
+void showForm(HWND window, WindowKind kind, const ScoredForm& form) {
+  for (int item = 1; item <= form.itemCount(); ++item) {
+    showItem(window, kind, form, item);
+  }
+}
+
 void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   const ControlRow* row = findControl(kind, static_cast<int>(item.CtlID));
   if (row == nullptr) {

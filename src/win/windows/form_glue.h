@@ -21,6 +21,8 @@ int chooseFromControl(App& app, HWND window, WindowKind kind, ScoredForm& form, 
 // Shows an item's two marks (both are set, whatever the buttons did on the
 // click), its points cell and the form's summary cells.
 void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item);
+// Every item of the form, as showItem.
+void showForm(HWND window, WindowKind kind, const ScoredForm& form);
 
 // Answers WM_DRAWITEM of the main or the HAL window: the view the cell's role
 // shows, in the window's font (the results in their fixed-pitch one).

@@ -33,8 +33,9 @@ void recalculateVc(App& app, HWND window) {
 }
 
 // Reads one box into the panel and writes the cleaned text or the sentinel
-// back; refuses a value outside its limits with a message. Nothing once the
-// main window is closing.
+// back; refuses a value outside its limits with a message, after which the
+// box has the focus again, its text selected, to be typed over. Nothing once
+// the main window is closing.
 void readBox(App& app, HWND window, Measurement which) {
   if (app.mainClosing) {
     return;
@@ -44,10 +45,83 @@ void readBox(App& app, HWND window, Measurement which) {
   // Stored and written back before any message: while the message box is up,
   // another box's reading may run and must not see the refused value.
   setWindowText(box, reading.text);
+  showResults(app, window);
   if (reading.message) {
     MessageBoxW(window, wide(reading.message->text).c_str(), wide(reading.message->caption).c_str(),
                 MB_OK | MB_ICONQUESTION);
+    if (!app.mainClosing && IsWindowEnabled(window)) {
+      app.focus(box);
+      SendMessageW(box, EM_SETSEL, 0, -1);
+    }
   }
+}
+
+// Whether the window lies under the other one, where the other covers it.
+bool liesUnder(HWND window, HWND other) {
+  RECT a{};
+  RECT b{};
+  RECT overlap{};
+  GetWindowRect(window, &a);
+  GetWindowRect(other, &b);
+  if (!IntersectRect(&overlap, &a, &b)) {
+    return false;
+  }
+  for (HWND above = GetWindow(window, GW_HWNDPREV); above != nullptr; above = GetWindow(above, GW_HWNDPREV)) {
+    if (above == other) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool cursorOnMenuBar(HWND window) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(cursor.x, cursor.y)) == HTMENU;
+}
+
+// "HALスコア": a HAL window that the main window covers comes to the front;
+// otherwise the item shows or hides it. Shown, it starts on its first
+// finding. A click on the menu bar raises the main window over the HAL
+// window before the item is chosen; if the HAL window was the one in use
+// until that click, it counts as in front.
+void toggleHal(App& app, HWND window) {
+  HWND hal = app.halWindow;
+  if (hal == nullptr) {
+    return;
+  }
+  if (!IsWindowVisible(hal)) {
+    app.forgetFocus(hal);
+    ShowWindow(hal, SW_SHOW);
+  } else if (!app.halInUse && liesUnder(hal, window)) {
+    SetWindowPos(hal, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hal);
+  } else {
+    ShowWindow(hal, SW_HIDE);
+  }
+}
+
+WNDPROC editProcedure = nullptr;
+
+// The text a box keeps beside its selection, which a typed character replaces.
+std::string keptBesideSelection(HWND box) {
+  std::wstring text = wide(windowText(box));
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (start <= end && end <= text.size()) {
+    text.erase(start, end - start);
+  }
+  return utf8(text);
+}
+
+// The boxes take from the keyboard only what a measurement is typed with;
+// anything else is dropped without a beep.
+LRESULT CALLBACK MeasurementBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHAR && !acceptsTyped(keptBesideSelection(box), static_cast<char32_t>(wParam))) {
+    return 0;
+  }
+  return CallWindowProcW(editProcedure, box, message, wParam, lParam);
 }
 
 void onCreate(App& app, HWND window) {
@@ -60,10 +134,10 @@ void onCreate(App& app, HWND window) {
   const Point origin = mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                         Rect{work.left, work.top, work.right, work.bottom}, app.mainDpi);
   SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  // Digits only from the keyboard; pasted text is cleaned when it is read.
   for (Measurement which : allMeasurements) {
     HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
-    SetWindowLongW(box, GWL_STYLE, GetWindowLongW(box, GWL_STYLE) | ES_NUMBER);
+    editProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guarded<MeasurementBoxProc>)));
   }
   app.session.panel.loadGrid();
   showFocus(window);
@@ -76,16 +150,35 @@ void onMenuClose(const App& app, HWND window) {
   SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
+// The next patient: the state just after "始める", the HAL window left where
+// it is, shown or hidden.
+void startNewPatient(App& app, HWND window) {
+  app.session.startNewPatient();
+  for (Measurement which : allMeasurements) {
+    setWindowText(controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which)), inputRule(which).sentinel);
+  }
+  showResults(app, window);
+  showForm(window, kind, app.session.risk);
+  if (app.halWindow != nullptr) {
+    showForm(app.halWindow, WindowKind::Hal, app.session.hal);
+  }
+  app.forgetFocus(window);
+  app.focusStop(window, kind, nextTabStop(kind, {}, false));
+}
+
+RecordTime now() {
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  return RecordTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+}
+
 void runCommand(App& app, HWND window, Command command) {
   switch (command) {
+    case Command::NewPatient:
+      startNewPatient(app, window);
+      break;
     case Command::ToggleHal:
-      if (app.halWindow != nullptr) {
-        const bool visible = IsWindowVisible(app.halWindow) != FALSE;
-        if (!visible) {
-          app.forgetFocus(app.halWindow);
-        }
-        ShowWindow(app.halWindow, visible ? SW_HIDE : SW_SHOW);
-      }
+      toggleHal(app, window);
       break;
     case Command::OpenReferences:
       OpenInfoWnd(app, window, windowTable(WindowKind::References).key);
@@ -97,7 +190,7 @@ void runCommand(App& app, HWND window, Command command) {
       onMenuClose(app, window);
       break;
     case Command::Copy:
-      copyToClipboard(window, app.session.summary());
+      copyToClipboard(window, app.session.summary(now()));
       break;
   }
 }
@@ -170,8 +263,20 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_ACTIVATE:
+      // From the HAL window by a click on the menu bar: the HAL window was
+      // the one in use until the click that raised the main window over it.
+      app->halInUse = LOWORD(wParam) != WA_INACTIVE && reinterpret_cast<HWND>(lParam) == app->halWindow &&
+                      cursorOnMenuBar(window);
       followActivation(*app, window, kind, wParam);
       return 0;
+    case WM_NCLBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_PARENTNOTIFY:
+      // Using the main window, but for its menu, leaves the HAL window behind.
+      if (message != WM_NCLBUTTONDOWN || wParam != HTMENU) {
+        app->halInUse = false;
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
       app->mainDpi = LOWORD(wParam);
       applyDpi(window, windowTable(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
