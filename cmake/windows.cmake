@@ -32,6 +32,12 @@ set(RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/resources/tollandra.rc)
 set(RESOURCE_SOURCES)
 if(EXISTS ${RESOURCE_FILE})
   set(RESOURCE_SOURCES ${RESOURCE_FILE})
+  # The compiler of resources reports no dependencies: a new picture must
+  # still reach the program without a build from scratch.
+  file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/resources/*.bmp
+    ${CMAKE_SOURCE_DIR}/src/resources/*.ico ${CMAKE_SOURCE_DIR}/src/resources/*.manifest
+    ${CMAKE_SOURCE_DIR}/src/resources/*.h)
+  set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 endif()
 
 add_executable(Tollandra WIN32 ${SHELL_SOURCES} ${RESOURCE_SOURCES})
