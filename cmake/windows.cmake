@@ -51,6 +51,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resourc
 
 # The hands of drive.exe and of the end-to-end tests.
 add_library(tollandra_driver STATIC ${CMAKE_SOURCE_DIR}/tools/driver/driver.cpp
+  ${CMAKE_SOURCE_DIR}/tools/driver/captions.cpp
   ${CMAKE_SOURCE_DIR}/src/win/build/builder.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/dpi.cpp
   ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/clipboard.cpp)
 target_include_directories(tollandra_driver PUBLIC ${CMAKE_SOURCE_DIR}/tools)

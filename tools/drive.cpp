@@ -5,12 +5,16 @@
 // start, exit, close, hide) and its item and option where it has them.
 //   drive wait WINDOW [SECONDS]         exit 0 once the window (or a window of
 //                                       that class) is visible
-//   drive click WINDOW ROLE [ITEM [OPTION]]  BM_CLICK on that control
+//   drive click WINDOW ROLE [ITEM [OPTION]]  a click on that control, with
+//                                       the mouse, as a user gives it
 //   drive set WINDOW ROLE ITEM TEXT     WM_SETTEXT to that control
 //   drive menu COMMAND                  a menu item of the main window: hal,
 //                                       references, about or close
 //   drive close WINDOW                  WM_CLOSE to the window
 //   drive shot FILE.bmp                 the whole screen as Wine composes it
+//   drive captions [DPI...]             the captions that do not fit their
+//                                       controls at those scales (default
+//                                       96 120 144 192); exit 1 if any
 //   drive time EXE CLASS [TITLE]    starts EXE, prints the milliseconds until
 //                                   its first visible window of CLASS (and
 //                                   TITLE), then closes it and waits for it
@@ -30,6 +34,7 @@
 #include <vector>
 
 #include "core/windows/window_tables.h"
+#include "driver/captions.h"
 #include "driver/driver.h"
 #include "win/build/builder.h"
 
@@ -200,7 +205,7 @@ int wmain(int argc, wchar_t** argv) {
     if (button == nullptr) {
       return 1;
     }
-    PostMessageW(button, BM_CLICK, 0, 0);
+    driver::click(button);
     Sleep(300);
     return 0;
   }
@@ -231,6 +236,19 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"shot") == 0) {
     return screenshot(argv[2]);
+  }
+  if (argc >= 2 && std::wcscmp(argv[1], L"captions") == 0) {
+    std::vector<int> scales;
+    for (int k = 2; k < argc; ++k) scales.push_back(static_cast<int>(std::wcstol(argv[k], nullptr, 10)));
+    if (scales.empty()) scales = {96, 120, 144, 192};
+    int misfits = 0;
+    for (int dpi : scales) {
+      for (const std::string& misfit : driver::captionMisfits(dpi)) {
+        std::printf("%s\n", misfit.c_str());
+        ++misfits;
+      }
+    }
+    return misfits == 0 ? 0 : 1;
   }
   if (argc >= 4 && std::wcscmp(argv[1], L"time") == 0) {
     return timeStartUp(argv[2], argv[3], argc >= 5 ? argv[4] : nullptr);

@@ -1,6 +1,5 @@
 #include "core/session.h"
 
-
 namespace tollandra {
 
 bool Session::recalculateVc() {

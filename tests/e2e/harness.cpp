@@ -6,21 +6,6 @@
 #include "win/build/builder.h"
 
 namespace e2e {
-namespace {
-
-INPUT mouseInput(int x, int y, DWORD flags) {
-  return {INPUT_MOUSE,
-          {.mi = {MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-                  MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
-                  MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
-}
-
-INPUT keyInput(WORD key, wchar_t unicode, DWORD flags) {
-  return {INPUT_KEYBOARD, {.ki = {key, unicode, flags, 0, 0}}};
-}
-
-}  // namespace
-
 std::wstring recordTimeLine() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
@@ -36,38 +21,14 @@ std::wstring copied(const Program& program) {
   return clipboardText();
 }
 
-bool holds(const Capture& pixels, COLORREF colour) { return std::ranges::find(pixels, colour) != pixels.end(); }
+bool holds(const Capture& pixels, COLORREF colour) {
+  return std::ranges::find(pixels, colour) != pixels.end();
+}
 
 std::wstring programPath() {
   wchar_t path[MAX_PATH];
   const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
   return self.substr(0, self.find_last_of(L"\\/") + 1) + L"Tollandra.exe";
-}
-
-// WM_GETTEXT reads another process's controls too; with a timeout, a program
-// that does not answer cannot hang the driver.
-std::wstring text(HWND window) {
-  std::wstring buffer(16384, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                      SMTO_ABORTIFHUNG, 2000, &copied);
-  buffer.resize(copied);
-  return buffer;
-}
-
-bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-RECT clientOnScreen(HWND window) {
-  RECT rect{};
-  GetClientRect(window, &rect);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-RECT windowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
 }
 
 int count(const Capture& pixels, const std::function<bool(COLORREF)>& matches) {
@@ -94,45 +55,6 @@ Cover::Cover(const RECT& area, HWND insertAfter) {
 Cover::~Cover() {
   DestroyWindow(window);
   for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
-}
-
-void clickAt(int x, int y) {
-  INPUT inputs[] = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN),
-                    mouseInput(x, y, MOUSEEVENTF_LEFTUP)};
-  SendInput(3, inputs, sizeof(INPUT));
-}
-
-void click(HWND window) {
-  static int side = 1;  // two clicks on one spot in quick succession would make a double click
-  side = -side;
-  const RECT r = clientOnScreen(window);
-  clickAt((r.left + r.right) / 2 + side * 4, (r.top + r.bottom) / 2);
-  Sleep(60);
-}
-
-void pressKeys(std::initializer_list<WORD> chord) {
-  std::vector<INPUT> inputs;
-  for (WORD key : chord) inputs.push_back(keyInput(key, 0, 0));
-  for (auto it = chord.end(); it != chord.begin();) inputs.push_back(keyInput(*--it, 0, KEYEVENTF_KEYUP));
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void typeText(const std::wstring& typed) {
-  std::vector<INPUT> inputs;
-  for (wchar_t c : typed) {
-    inputs.push_back(keyInput(0, c, KEYEVENTF_UNICODE));
-    inputs.push_back(keyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-std::wstring clipboardText() {
-  if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 1000)) return L"<held>";
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  std::wstring value = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-  GlobalUnlock(data);
-  CloseClipboard();
-  return value;
 }
 
 Program::Program(bool pressStart) {
@@ -265,7 +187,8 @@ wchar_t inkOf(HWND control) {
 
 std::wstring resultInks(const Program& program) {
   std::wstring shown;
-  for (int equation = 1; equation <= 3; ++equation) shown += inkOf(program.control(Role::ResultBox, equation));
+  for (int equation = 1; equation <= 3; ++equation)
+    shown += inkOf(program.control(Role::ResultBox, equation));
   return shown;
 }
 
@@ -277,13 +200,14 @@ testing::AssertionResult fitsTheScreen(const Program& program) {
     return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
   };
   if (!inside(window, work)) {
-    return testing::AssertionFailure() << "window " << window.left << "," << window.top << "-" << window.right
-                                       << "," << window.bottom << " outside the work area to " << work.right
-                                       << "," << work.bottom;
+    return testing::AssertionFailure()
+           << "window " << window.left << "," << window.top << "-" << window.right << "," << window.bottom
+           << " outside the work area to " << work.right << "," << work.bottom;
   }
   for (const tollandra::ControlRow& row : tollandra::windowTable(WindowKind::Main).controls) {
     const RECT r = windowRect(GetDlgItem(program.main(), row.id));
-    if (!inside(r, client)) return testing::AssertionFailure() << "control " << row.id << " outside the client area";
+    if (!inside(r, client))
+      return testing::AssertionFailure() << "control " << row.id << " outside the client area";
   }
   return testing::AssertionSuccess();
 }

@@ -17,16 +17,21 @@ namespace e2e {
 
 using driver::Capture;
 using driver::capture;
+using driver::click;
+using driver::clickAt;
+using driver::clientOnScreen;
+using driver::clipboardText;
+using driver::isChecked;
+using driver::pressKeys;
+using driver::text;
+using driver::typeText;
 using driver::waitUntil;
+using driver::windowRect;
 using tollandra::Command;
 using tollandra::Role;
 using tollandra::WindowKind;
 
 std::wstring programPath();  // Tollandra.exe beside the driver
-std::wstring text(HWND window);
-bool isChecked(HWND button);
-RECT clientOnScreen(HWND window);
-RECT windowRect(HWND window);
 
 // How many pixels of a capture match. Text is smoothed at its edges; its
 // strokes keep the colour.
@@ -41,13 +46,6 @@ struct Cover {
   ~Cover();
   HWND window;
 };
-
-// Real input through SendInput.
-void clickAt(int x, int y);
-void click(HWND window);  // at the centre of its client area, apart from the last click
-void pressKeys(std::initializer_list<WORD> chord);
-void typeText(const std::wstring& text);
-std::wstring clipboardText();
 
 class Program {
  public:

@@ -117,29 +117,14 @@ TEST(VcPanel, TheLowerLimitLineJudgesByTheLimitNotByThePercent) {
   HWND limit = program.control(Role::LowerLimitLine);
   EXPECT_EQ(text(limit), L"");
   enter(program, L"60", L"170", L"3350");
-  EXPECT_TRUE(waitUntil([&] { return text(limit) == L"JRS2014 LLN 3424 mL  z -1.83  LLN 未満"; })) << text(limit);
+  EXPECT_TRUE(waitUntil([&] { return text(limit) == L"JRS2014 LLN 3424 mL  z -1.83  LLN 未満"; }))
+      << text(limit);
   EXPECT_EQ(resultInks(program), L"BBB");
   EXPECT_EQ(inkOf(limit), L'R');
   enter(program, L"95", L"170", L"3000");
   EXPECT_TRUE(waitUntil([&] { return text(limit).find(L"LLN 3424") == std::wstring::npos; }));
   EXPECT_EQ(text(limit).find_first_of(L"0123456789", 7), std::wstring::npos) << text(limit);
   EXPECT_EQ(inkOf(limit), L'-');
-}
-
-TEST(VcPanel, FullWidthEntriesAreCleanedToAsciiAndComputed) {
-  Program program;
-  const wchar_t* entries[] = {L"\uFF16\uFF10", L"\uFF11\uFF17\uFF10\u3002\uFF10",
-                              L"\uFF13\uFF0C\uFF10\uFF10\uFF10"};
-  for (int box : {age, height, vc}) {
-    SendMessageW(program.control(Role::MeasurementBox, box), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(entries[box - 1]));
-  }
-  click(program.control(Role::Compute));
-  EXPECT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; }));
-  std::wstring cleaned;
-  for (int box : {age, height, vc}) cleaned += text(program.control(Role::MeasurementBox, box)) + L" ";
-  EXPECT_EQ(cleaned, L"60 170.0 3000 ");
-  EXPECT_EQ(program.messageBox(), nullptr);
 }
 
 // The box shows its sentinel before the message is up, and a reading that

@@ -19,7 +19,8 @@ ScoredForm clicked(const FormDefinition& definition, const Clicks& clicks) {
 // Every factor answered, as "2212111" gives the option of factors 1 to 7.
 Clicks answered(const std::string& options) {
   Clicks clicks;
-  for (std::size_t k = 0; k < options.size(); ++k) clicks.emplace_back(static_cast<int>(k) + 1, options[k] - '0');
+  for (std::size_t k = 0; k < options.size(); ++k)
+    clicks.emplace_back(static_cast<int>(k) + 1, options[k] - '0');
   return clicks;
 }
 
@@ -37,10 +38,14 @@ TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhat
     Rgb fill;
     std::string level;
   } cases[] = {
-      {answered("2222222"), 0, 30, levelLow, low},     {answered("1122122"), 10, 25, levelLow, low},
-      {answered("2212211"), 11, 25, levelMid, mid},    {answered("2211121"), 14, 25, levelMid, mid},
-      {answered("2212111"), 15, 25, levelHigh, high},  {answered("1111111"), 22, 25, levelHigh, high},
-      {{{2, 1}}, 6, 30, white, "　（未回答 6）"},         {{{1, 2}}, 0, 30, white, "　（未回答 6）"},
+      {answered("2222222"), 0, 30, levelLow, low},
+      {answered("1122122"), 10, 25, levelLow, low},
+      {answered("2212211"), 11, 25, levelMid, mid},
+      {answered("2211121"), 14, 25, levelMid, mid},
+      {answered("2212111"), 15, 25, levelHigh, high},
+      {answered("1111111"), 22, 25, levelHigh, high},
+      {{{2, 1}}, 6, 30, white, "　（未回答 6）"},
+      {{{1, 2}}, 0, 30, white, "　（未回答 6）"},
       {{{3, 1}, {6, 1}, {1, 0}}, 7, 30, white, "　（未回答 4）"},
   };
   for (const auto& c : cases) {

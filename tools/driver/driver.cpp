@@ -5,6 +5,20 @@
 #include "win/platform/win.h"
 
 namespace driver {
+namespace {
+
+INPUT mouseInput(int x, int y, DWORD flags) {
+  return {INPUT_MOUSE,
+          {.mi = {MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                  MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
+                  MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
+}
+
+INPUT keyInput(WORD key, wchar_t unicode, DWORD flags) {
+  return {INPUT_KEYBOARD, {.ki = {key, unicode, flags, 0, 0}}};
+}
+
+}  // namespace
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   for (const ULONGLONG deadline = GetTickCount64() + timeoutMs; !condition(); Sleep(20)) {
@@ -47,6 +61,71 @@ Capture capture(const RECT& area) {
   ReleaseDC(nullptr, screen);
   for (COLORREF& p : pixels) p = RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);  // from a DIB's blue-green-red
   return pixels;
+}
+
+// WM_GETTEXT reads another process's controls too; with a timeout, a program
+// that does not answer cannot hang the driver.
+std::wstring text(HWND window) {
+  std::wstring buffer(16384, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  buffer.resize(copied);
+  return buffer;
+}
+
+bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+RECT clientOnScreen(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+RECT windowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+void clickAt(int x, int y) {
+  INPUT inputs[] = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN),
+                    mouseInput(x, y, MOUSEEVENTF_LEFTUP)};
+  SendInput(3, inputs, sizeof(INPUT));
+}
+
+void click(HWND window) {
+  static int side = 1;  // two clicks on one spot in quick succession would make a double click
+  side = -side;
+  const RECT r = clientOnScreen(window);
+  clickAt((r.left + r.right) / 2 + side * 4, (r.top + r.bottom) / 2);
+  Sleep(60);
+}
+
+void pressKeys(std::initializer_list<WORD> chord) {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) inputs.push_back(keyInput(key, 0, 0));
+  for (auto it = chord.end(); it != chord.begin();) inputs.push_back(keyInput(*--it, 0, KEYEVENTF_KEYUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void typeText(const std::wstring& typed) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : typed) {
+    inputs.push_back(keyInput(0, c, KEYEVENTF_UNICODE));
+    inputs.push_back(keyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::wstring clipboardText() {
+  if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 1000)) return L"<held>";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  std::wstring value = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  GlobalUnlock(data);
+  CloseClipboard();
+  return value;
 }
 
 }  // namespace driver

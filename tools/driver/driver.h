@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "core/windows/window_tables.h"
@@ -21,6 +23,20 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 HWND findWindow(DWORD processId, const wchar_t* windowClass, const wchar_t* title, bool visibleOnly);
 // The program's window of that kind, by its class and title.
 HWND findWindow(DWORD processId, tollandra::WindowKind kind, bool visibleOnly);
+
+// WM_GETTEXT, which reads another process's controls too; with a timeout, so
+// a program that does not answer cannot hang the caller.
+std::wstring text(HWND window);
+bool isChecked(HWND button);
+RECT clientOnScreen(HWND window);
+RECT windowRect(HWND window);
+std::wstring clipboardText();
+
+// Real input through SendInput, as a user gives it.
+void clickAt(int x, int y);
+void click(HWND window);  // at the centre of its client area, apart from the last click
+void pressKeys(std::initializer_list<WORD> chord);
+void typeText(const std::wstring& text);
 
 // The screen's pixels in a rectangle, top row first, as COLORREF values.
 using Capture = std::vector<COLORREF>;

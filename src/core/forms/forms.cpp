@@ -28,15 +28,18 @@ constexpr std::array<SummaryCell, 1> riskSummaries = {{{true, riskTotalRuns, tru
 // pneumonias", Eur Respir J 2023;61(5):2201634,
 // doi:10.1183/13993003.01634-2022).
 constexpr std::array<Band, 3> halBands = {{
-    {2, "2≧", levelHigh, "急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 %（特発性間質性肺炎での値）"},
-    {1, " 1", levelMid, "急性増悪の推定累積発症率 1年 4.7 %・3年 12.0 %・5年 17.7 %（特発性間質性肺炎での値）"},
+    {2, "2≧", levelHigh,
+     "急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 %（特発性間質性肺炎での値）"},
+    {1, " 1", levelMid,
+     "急性増悪の推定累積発症率 1年 4.7 %・3年 12.0 %・5年 17.7 %（特発性間質性肺炎での値）"},
     {0, " 0", levelLow, "急性増悪の推定累積発症率 1年 1.9 %・3年 5.1 %・5年 7.7 %（特発性間質性肺炎での値）"},
 }};
 
 // The HAL total on white, then its class in a cell of the class's colour.
 constexpr std::array<SummaryRun, 1> halTotalRuns = {{{Total, 30, 5, 0, true}}};
 constexpr std::array<SummaryRun, 1> halClassRuns = {{{BandText, 25, 5, 0, false}}};
-constexpr std::array<SummaryCell, 2> halSummaries = {{{false, halTotalRuns, false}, {true, halClassRuns, false}}};
+constexpr std::array<SummaryCell, 2> halSummaries = {
+    {{false, halTotalRuns, false}, {true, halClassRuns, false}}};
 
 constexpr FormDefinition riskForm{riskItems, riskBands, riskSummaries};
 constexpr FormDefinition halForm{halItems, halBands, halSummaries};

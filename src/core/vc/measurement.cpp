@@ -44,7 +44,8 @@ std::string foldFullWidth(std::string_view raw) {
     if (rest.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0x90 && byte(2) <= 0x99) {
       folded += static_cast<char>('0' + (byte(2) - 0x90));  // U+FF10 to U+FF19
       i += 3;
-    } else if (std::ranges::any_of(fullWidthPoints, [&](std::string_view p) { return rest.starts_with(p); })) {
+    } else if (std::ranges::any_of(fullWidthPoints,
+                                   [&](std::string_view p) { return rest.starts_with(p); })) {
       folded += '.';
       i += 3;
     } else {

@@ -135,7 +135,8 @@ CellView lowerLimitView(const LowerLimit& limit) {
   if (!limit.inRange) {
     return CellView{true, white, {{"JRS2014 LLN・z ：範囲外", 6, 3, black, white}}};
   }
-  std::string text = "JRS2014 LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL  z " + formatZ(limit.z);
+  std::string text =
+      "JRS2014 LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL  z " + formatZ(limit.z);
   if (limit.below) {
     text += "  LLN 未満";
   }

@@ -23,7 +23,8 @@ struct Rect {
 // Centred horizontally, its top 300 px above the vertical centre; moved up
 // just enough to keep its bottom inside the work area (the screen without
 // the taskbar), but never above the work area's top.
-[[nodiscard]] Point mainWindowOrigin(int screenWidth, int screenHeight, const Rect& workArea, int dpi = baseDpi);
+[[nodiscard]] Point mainWindowOrigin(int screenWidth, int screenHeight, const Rect& workArea,
+                                     int dpi = baseDpi);
 
 // The 540 x 560 introduction, centred on the screen.
 [[nodiscard]] Point introductionOrigin(int screenWidth, int screenHeight, int dpi = baseDpi);

@@ -163,18 +163,18 @@ bool App::translateFormKey(const MSG& message) {
     return false;
   }
   const WindowKind kind = root == mainWindow ? WindowKind::Main : WindowKind::Hal;
-  if (kind == WindowKind::Main) {
-    halInUse = false;
-  }
+  halInFront = kind == WindowKind::Hal;
   const ControlRow* row = message.hwnd == root ? nullptr : findControl(kind, GetDlgCtrlID(message.hwnd));
   const auto press = [&](Role role) {
     const int id = controlId(kind, role);
-    SendMessageW(root, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(root, id)));
+    SendMessageW(root, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(root, id)));
   };
   const Role role = row != nullptr ? row->role : Role::Label;
   switch (message.wParam) {
     case VK_TAB:
-      focusStop(root, kind, nextTabStop(kind, {role, row != nullptr ? row->item : 0}, GetKeyState(VK_SHIFT) < 0));
+      focusStop(root, kind,
+                nextTabStop(kind, {role, row != nullptr ? row->item : 0}, GetKeyState(VK_SHIFT) < 0));
       return true;
     case VK_LEFT:
     case VK_RIGHT:
@@ -184,7 +184,8 @@ bool App::translateFormKey(const MSG& message) {
         return false;
       }
       if (HWND other = controlOf(root, kind, Role::Option, row->item, row->option == 1 ? 2 : 1)) {
-        SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(other), BN_CLICKED), reinterpret_cast<LPARAM>(other));
+        SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(other), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(other));
         focus(other);
       }
       return true;

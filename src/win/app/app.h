@@ -60,9 +60,9 @@ class App {
   int halDpi = baseDpi;
   Session session;
   bool introShown = false;
-  // The HAL window was the active one when the main window last became
-  // active, and the main window has not been used since but for its menu.
-  bool halInUse = false;
+  // The HAL window is in front of the main window, as the user left them:
+  // shown, brought forward or used since the main window was last used.
+  bool halInFront = false;
   // Set once the main window starts closing: from then on no focus-loss
   // reading may raise a message over a window that is going away.
   bool mainClosing = false;

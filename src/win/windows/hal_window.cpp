@@ -55,6 +55,9 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       showFocus(window);
       return 0;
     case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        app->halInFront = true;
+      }
       followActivation(*app, window, kind, wParam);
       return 0;
     case WM_DPICHANGED:

@@ -125,7 +125,8 @@ int buttonOfKey(const InfoWindow& info, int id) {
     return id;
   }
   HWND focused = GetFocus();
-  const ControlRow* row = IsChild(info.window, focused) ? findControl(info.table.kind, GetDlgCtrlID(focused)) : nullptr;
+  const ControlRow* row =
+      IsChild(info.window, focused) ? findControl(info.table.kind, GetDlgCtrlID(focused)) : nullptr;
   if (row != nullptr && row->windowClass == ControlClass::Button) {
     return row->id;
   }

@@ -16,6 +16,9 @@ constexpr WindowKind kind = WindowKind::Main;
 // Opens the introduction once the first paint has ended: a modal loop must
 // not run inside a paint, and "終了" must not destroy a window mid-paint.
 constexpr UINT openIntroduction = WM_APP + 1;
+// Brings the HAL window forward once the menu has closed: a menu that ends
+// after its command would give the activation back to the main window.
+constexpr UINT bringHalForward = WM_APP + 2;
 
 void showResults(const App& app, HWND window) {
   for (ReferenceEquation equation : allEquations) {
@@ -74,17 +77,12 @@ bool liesUnder(HWND window, HWND other) {
   return false;
 }
 
-bool cursorOnMenuBar(HWND window) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(cursor.x, cursor.y)) == HTMENU;
-}
-
 // "HALスコア": a HAL window that the main window covers comes to the front;
 // otherwise the item shows or hides it. Shown, it starts on its first
 // finding. A click on the menu bar raises the main window over the HAL
-// window before the item is chosen; if the HAL window was the one in use
-// until that click, it counts as in front.
+// window before the item is chosen, so what counts is whether the HAL window
+// was in front until then: shown, brought forward or used since the main
+// window was last used.
 void toggleHal(App& app, HWND window) {
   HWND hal = app.halWindow;
   if (hal == nullptr) {
@@ -92,10 +90,10 @@ void toggleHal(App& app, HWND window) {
   }
   if (!IsWindowVisible(hal)) {
     app.forgetFocus(hal);
+    app.halInFront = true;
     ShowWindow(hal, SW_SHOW);
-  } else if (!app.halInUse && liesUnder(hal, window)) {
-    SetWindowPos(hal, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(hal);
+  } else if (!app.halInFront && liesUnder(hal, window)) {
+    PostMessageW(window, bringHalForward, 0, 0);
   } else {
     ShowWindow(hal, SW_HIDE);
   }
@@ -155,7 +153,8 @@ void onMenuClose(const App& app, HWND window) {
 void startNewPatient(App& app, HWND window) {
   app.session.startNewPatient();
   for (Measurement which : allMeasurements) {
-    setWindowText(controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which)), inputRule(which).sentinel);
+    setWindowText(controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which)),
+                  inputRule(which).sentinel);
   }
   showResults(app, window);
   showForm(window, kind, app.session.risk);
@@ -259,22 +258,27 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case openIntroduction:
       OpenInfoWnd(*app, window, windowTable(WindowKind::Introduction).key);
       return 0;
+    case bringHalForward:
+      if (app->halWindow != nullptr) {
+        app->halInFront = true;
+        SetWindowPos(app->halWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(app->halWindow);
+      }
+      return 0;
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_ACTIVATE:
-      // From the HAL window by a click on the menu bar: the HAL window was
-      // the one in use until the click that raised the main window over it.
-      app->halInUse = LOWORD(wParam) != WA_INACTIVE && reinterpret_cast<HWND>(lParam) == app->halWindow &&
-                      cursorOnMenuBar(window);
       followActivation(*app, window, kind, wParam);
       return 0;
     case WM_NCLBUTTONDOWN:
     case WM_LBUTTONDOWN:
     case WM_PARENTNOTIFY:
-      // Using the main window, but for its menu, leaves the HAL window behind.
-      if (message != WM_NCLBUTTONDOWN || wParam != HTMENU) {
-        app->halInUse = false;
+      // A click anywhere on the main window but its menu bar, a child's
+      // creation aside, puts the HAL window behind.
+      if ((message == WM_NCLBUTTONDOWN && wParam != HTMENU) || message == WM_LBUTTONDOWN ||
+          (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_LBUTTONDOWN)) {
+        app->halInFront = false;
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:

@@ -1,0 +1,22 @@
+#pragma once
+// Whether every caption of every window fits its control on one line, with
+// 2 px to spare, at a display scale: each measured in the font the program
+// makes for it, against the client rectangle of a control built from the
+// same table at that scale. An option loses its mark and the gap after it,
+// as Wine's buttons lay them out (12 px at 96 DPI plus 1, then half a "0");
+// a source's box its margins; the line under the results is measured with
+// its widest text. The face must have every glyph, so a missing font cannot
+// pass. Painted cells and the title picture are left out.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// One line per caption that does not fit at dpi, naming the window, the
+// control and both sizes; none when all fit.
+std::vector<std::string> captionMisfits(int dpi);
+
+}  // namespace driver
