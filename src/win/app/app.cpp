@@ -165,10 +165,9 @@ bool App::translateFormKey(const MSG& message) {
   const WindowKind kind = root == mainWindow ? WindowKind::Main : WindowKind::Hal;
   halInFront = kind == WindowKind::Hal;
   const ControlRow* row = message.hwnd == root ? nullptr : findControl(kind, GetDlgCtrlID(message.hwnd));
-  const auto press = [&](Role role) {
-    const int id = controlId(kind, role);
-    SendMessageW(root, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(root, id)));
+  const auto press = [&](HWND control) {
+    SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control));
   };
   const Role role = row != nullptr ? row->role : Role::Label;
   switch (message.wParam) {
@@ -184,19 +183,18 @@ bool App::translateFormKey(const MSG& message) {
         return false;
       }
       if (HWND other = controlOf(root, kind, Role::Option, row->item, row->option == 1 ? 2 : 1)) {
-        SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(other), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(other));
+        press(other);
         focus(other);
       }
       return true;
     case VK_RETURN:
       if (role == Role::MeasurementBox || role == Role::Compute || role == Role::Hide) {
-        press(role == Role::Hide ? Role::Hide : Role::Compute);
+        press(controlOf(root, kind, role == Role::Hide ? Role::Hide : Role::Compute));
       }
       return role != Role::Label;
     case VK_ESCAPE:
       if (kind == WindowKind::Hal) {
-        press(Role::Hide);
+        press(controlOf(root, kind, Role::Hide));
         return true;
       }
       return false;

@@ -55,6 +55,9 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
+  // The focus is drawn from the start, not only once a key has been pressed:
+  // the keyboard reaches every control, and a user must see where it is.
+  SendMessageW(parent, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,

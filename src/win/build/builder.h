@@ -12,7 +12,8 @@ namespace tollandra {
 Font makeFont(const FontRow& row, int dpi);
 
 // Creates every control of the window's table as a child of parent, each
-// with the font, in the order of the table, laid out for dpi.
+// with the font, in the order of the table, laid out for dpi; the window
+// draws the focus from the start.
 void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi);
 
 // A top-level window of the table's class, title, style and size at dpi, at

@@ -72,10 +72,6 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   }
 }
 
-void showFocus(HWND window) {
-  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-}
-
 void followActivation(App& app, HWND window, WindowKind kind, WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     app.keepFocus(window);

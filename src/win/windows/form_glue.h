@@ -28,10 +28,6 @@ void showForm(HWND window, WindowKind kind, const ScoredForm& form);
 // shows, in the window's font (the results in their fixed-pitch one).
 void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item);
 
-// The main and the HAL window draw the focus on their controls from the
-// start: the keyboard reaches every answer, and a user must see where.
-void showFocus(HWND window);
-
 // WM_ACTIVATE of the main or the HAL window: the focus is kept on leaving and
 // given back on returning, never left on the window itself.
 void followActivation(App& app, HWND window, WindowKind kind, WPARAM wParam);

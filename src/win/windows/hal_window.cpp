@@ -52,8 +52,7 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       app->halWindow = window;
       app->halDpi = adoptDpi(window, windowTable(kind), app->halDpi);
       createControls(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
-      showFocus(window);
-      return 0;
+          return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
         app->halInFront = true;

@@ -71,7 +71,6 @@ void showTitle(InfoWindow& info) {
 void onInitDialog(InfoWindow& info) {
   createControls(info.window, info.table, info.app.font(info.table.font, info.dpi), info.dpi);
   showTitle(info);
-  SendMessageW(info.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 // About: eighteen red lines on white.

@@ -138,7 +138,6 @@ void onCreate(App& app, HWND window) {
         SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guarded<MeasurementBoxProc>)));
   }
   app.session.panel.loadGrid();
-  showFocus(window);
 }
 
 void onMenuClose(const App& app, HWND window) {
