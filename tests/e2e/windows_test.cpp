@@ -121,7 +121,8 @@ TEST(HalWindow, HidesInsteadOfClosingComesForwardWhenCoveredAndLeavesTheFocus) {
 }
 
 // The second click of a double click arrives as a notification of its own,
-// which the points cells ignore: nothing becomes option 1, not option 2.
+// which the points cells ignore: nothing becomes option 1, not option 2. A
+// click on a painted cell leaves the focus on a control that shows it.
 TEST(Clicks, ADoubleClickActsOnce) {
   Program program;
   HWND cell = program.control(Role::Points, 3);
@@ -131,6 +132,10 @@ TEST(Clicks, ADoubleClickActsOnce) {
   Sleep(150);
   program.settle();
   EXPECT_EQ(text(program.control(Role::Total)), L"8 （未回答 6）");
+  EXPECT_EQ(program.focus(), program.control(Role::Option, 3, 1));  // where it can be seen
+  click(program.control(Role::ResultBox, 1));
+  program.settle();
+  EXPECT_EQ(program.focus(), program.control(Role::Option, 3, 1));
 }
 
 // A band and its colour for a complete score only: 女性 alone leaves six
