@@ -40,8 +40,8 @@ class VcPanel {
   // whether it computed.
   bool compute(Sex sex);
 
-  // The results on screen come from a computation: none has run yet, or
-  // they were emptied since.
+  // Whether the results on screen come from a computation: false before the
+  // first one and again once a reading has emptied them.
   bool computed() const;
 
   // What the last computation used; meaningful once computed(). The boxes
