@@ -40,13 +40,20 @@ if(EXISTS ${RESOURCE_FILE})
   set_source_files_properties(${RESOURCE_FILE} PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 endif()
 
-add_executable(Tollandra WIN32 ${SHELL_SOURCES} ${RESOURCE_SOURCES})
-target_include_directories(Tollandra PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_compile_definitions(Tollandra PRIVATE ${WIN_DEFINITIONS})
-target_compile_options(Tollandra PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TOLLANDRA_WARNINGS}> $<$<COMPILE_LANGUAGE:CXX>:-municode>)
-target_link_options(Tollandra PRIVATE -municode ${WIN_LINK_OPTIONS})
-target_link_libraries(Tollandra PRIVATE tollandra_core_win comctl32 gdi32 user32 kernel32)
-set_target_properties(Tollandra PROPERTIES OUTPUT_NAME Tollandra RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The program, and the same with the hooks a few end-to-end tests need (see
+# src/win/testing), which is never released.
+function(add_program name)
+  add_executable(${name} WIN32 ${SHELL_SOURCES} ${RESOURCE_SOURCES} ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_compile_definitions(${name} PRIVATE ${WIN_DEFINITIONS})
+  target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TOLLANDRA_WARNINGS}> $<$<COMPILE_LANGUAGE:CXX>:-municode>)
+  target_link_options(${name} PRIVATE -municode ${WIN_LINK_OPTIONS})
+  target_link_libraries(${name} PRIVATE tollandra_core_win comctl32 gdi32 imm32 user32 kernel32)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()
+add_program(Tollandra)
+add_program(Tollandra-test ${CMAKE_SOURCE_DIR}/src/win/testing/test_hooks.cpp)
+target_compile_definitions(Tollandra-test PRIVATE TOLLANDRA_TEST_HOOKS)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resources")
 
 # The hands of drive.exe and of the end-to-end tests.
@@ -57,7 +64,7 @@ add_library(tollandra_driver STATIC ${CMAKE_SOURCE_DIR}/tools/driver/driver.cpp
 target_include_directories(tollandra_driver PUBLIC ${CMAKE_SOURCE_DIR}/tools)
 target_compile_definitions(tollandra_driver PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(tollandra_driver PRIVATE ${TOLLANDRA_WARNINGS})
-target_link_libraries(tollandra_driver PUBLIC tollandra_core_win gdi32 user32)
+target_link_libraries(tollandra_driver PUBLIC tollandra_core_win gdi32 imm32 user32)
 
 add_gtest_library(gtest_windows)
 

@@ -1,22 +1,64 @@
 #include "core/session.h"
 
+#include "core/text/convert.h"
+
 namespace tollandra {
+namespace {
+
+constexpr double percentLimit = 80;  // the pre-operative %VC factor's threshold
+constexpr double halAgeLimit = 75;   // the HAL score's age finding: over 75 years
+
+}  // namespace
 
 bool Session::recalculateVc() {
-  if (!panel.ready()) {
-    return false;
+  std::optional<Sex> sex;
+  if (risk.answered(sexFactor)) {
+    sex = risk.choice(sexFactor) == 1 ? Sex::Male : Sex::Female;
   }
-  const bool male = risk.choice(sexFactor) == 1;
-  risk.choose(sexFactor, male ? 1 : 2);
-  return panel.compute(male ? Sex::Male : Sex::Female);
+  return panel.compute(sex);
 }
 
-std::string Session::summary(const RecordTime& when) const { return resultSummary(risk, panel, hal, when); }
+std::string Session::summary(const RecordTime& when) const { return resultSummary(*this, when); }
 
 void Session::startNewPatient() {
   risk = ScoredForm(riskFormDefinition());
   hal = ScoredForm(halFormDefinition());
   panel.clear();
+}
+
+std::string Session::contradiction(const ScoredForm& form, int item) const {
+  if (!panel.computed() || !form.answered(item)) {
+    return {};
+  }
+  if (&form == &risk && item == percentVcFactor) {
+    // Option 1 is "≦80%". Only the equations that gave a result count.
+    bool anyAtMost = false;
+    bool anyAbove = false;
+    for (ReferenceEquation equation : allEquations) {
+      const EquationResult& result = panel.result(equation);
+      if (result.predictedMl != 0) {
+        (result.percentVc <= percentLimit ? anyAtMost : anyAbove) = true;
+      }
+    }
+    const bool answeredAtMost = form.choice(item) == 1;
+    if ((answeredAtMost && anyAbove && !anyAtMost) || (!answeredAtMost && anyAtMost && !anyAbove)) {
+      return "（計算した %VC と不一致）";
+    }
+  } else if (&form == &hal && item == halAgeItem) {
+    const double age = panel.basis().age;
+    if ((form.choice(item) == 1) != (age > halAgeLimit)) {
+      return "（計算条件の年齢 " + NumberToText(age) + " 歳と不一致）";
+    }
+  }
+  return {};
+}
+
+CellView Session::pointsView(const ScoredForm& form, int item) const {
+  CellView view = form.pointsView(item);
+  if (view.drawn && !contradiction(form, item).empty()) {
+    view.frame = red;
+  }
+  return view;
 }
 
 }  // namespace tollandra

@@ -9,6 +9,7 @@
 #include "core/forms/scored_form.h"
 #include "core/summary/summary.h"
 #include "core/vc/panel.h"
+#include "core/windows/window_tables.h"
 
 namespace tollandra {
 
@@ -16,9 +17,9 @@ class Session {
  public:
   Session() : risk(riskFormDefinition()), hal(halFormDefinition()) {}
 
-  // Recomputes the %VC when age, height and VC are all given, for the sex of
-  // the risk form's factor 1: male until the user chooses female. The sex row
-  // is drawn with the sex used. False, and nothing changes, otherwise.
+  // The %VC for the sex the user chose in the risk form, when age, height
+  // and VC are all given; with the sex open, the panel waits for it. The
+  // program never answers the sex itself. Whether it computed.
   bool recalculateVc();
 
   // The record that Ctrl+C copies, made at that time.
@@ -26,6 +27,19 @@ class Session {
 
   // The next patient: both forms unanswered, no measurement, no result.
   void startNewPatient();
+
+  // The scored form a window shows.
+  [[nodiscard]] ScoredForm& form(WindowKind kind) { return kind == WindowKind::Hal ? hal : risk; }
+  [[nodiscard]] const ScoredForm& form(WindowKind kind) const { return kind == WindowKind::Hal ? hal : risk; }
+
+  // What the record adds to an answer that the computed results contradict:
+  // a pre-operative %VC answer against every equation in range, the HAL age
+  // against the age computed from. Empty while nothing contradicts it.
+  [[nodiscard]] std::string contradiction(const ScoredForm& form, int item) const;
+
+  // An item's points cell as the window shows it: framed in red while its
+  // answer is contradicted.
+  [[nodiscard]] CellView pointsView(const ScoredForm& form, int item) const;
 
   ScoredForm risk;
   ScoredForm hal;

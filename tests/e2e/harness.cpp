@@ -25,10 +25,10 @@ bool holds(const Capture& pixels, COLORREF colour) {
   return std::ranges::find(pixels, colour) != pixels.end();
 }
 
-std::wstring programPath() {
+std::wstring programPath(const wchar_t* name) {
   wchar_t path[MAX_PATH];
   const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-  return self.substr(0, self.find_last_of(L"\\/") + 1) + L"Tollandra.exe";
+  return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
 }
 
 int count(const Capture& pixels, const std::function<bool(COLORREF)>& matches) {
@@ -57,10 +57,10 @@ Cover::~Cover() {
   for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
 }
 
-Program::Program(bool pressStart) {
+Program::Program(bool pressStart, const wchar_t* name) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(programPath().c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(programPath(name).c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &info_)) {
     throw std::runtime_error("cannot start Tollandra.exe");
   }
@@ -147,6 +147,8 @@ void typeInto(const Program& program, int measurement, const std::wstring& typed
 }
 
 void enter(const Program& program, const wchar_t* age, const wchar_t* height, const wchar_t* vc) {
+  if (!isChecked(program.control(Role::Option, 1, 1)) && !isChecked(program.control(Role::Option, 1, 2)))
+    click(program.control(Role::Option, 1, 1));
   const wchar_t* values[] = {age, height, vc};
   for (int box = 1; box <= 3; ++box) {
     SendMessageW(program.control(Role::MeasurementBox, box), WM_SETTEXT, 0,
@@ -163,9 +165,9 @@ void enterExample(const Program& program) {
   program.settle();
 }
 
-std::wstring answerMessage(const Program& program) {
+std::wstring answerMessage(const Program& program, DWORD timeoutMs) {
   HWND box = nullptr;
-  if (!waitUntil([&] { return (box = program.messageBox()) != nullptr; })) return L"";
+  if (!waitUntil([&] { return (box = program.messageBox()) != nullptr; }, timeoutMs)) return L"";
   const std::wstring shown = text(box) + L"\n" + text(GetDlgItem(box, 0xFFFF));
   PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   waitUntil([&] { return !IsWindow(box); });

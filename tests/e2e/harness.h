@@ -31,7 +31,9 @@ using tollandra::Command;
 using tollandra::Role;
 using tollandra::WindowKind;
 
-std::wstring programPath();  // Tollandra.exe beside the driver
+// Tollandra.exe beside the driver, or the test build (with the hooks of
+// src/win/testing).
+std::wstring programPath(const wchar_t* name = L"Tollandra.exe");
 
 // How many pixels of a capture match. Text is smoothed at its edges; its
 // strokes keep the colour.
@@ -51,7 +53,7 @@ class Program {
  public:
   // Starts the program and waits for the main window; with pressStart the
   // introduction is answered with "始める" first.
-  explicit Program(bool pressStart = true);
+  explicit Program(bool pressStart = true, const wchar_t* name = L"Tollandra.exe");
   ~Program();
   HWND main() const { return window(WindowKind::Main); }
   HWND window(WindowKind kind) const;      // visible or not; nullptr when there is none
@@ -72,13 +74,13 @@ class Program {
 
 // Types over a measurement box's whole text, as a user types it.
 void typeInto(const Program& program, int measurement, const std::wstring& typed);
-// Sets age, height and VC into the boxes and computes; waits for the results
-// of the worked example when those are the values.
+// Sets age, height and VC into the boxes and computes, for a man unless a
+// sex is chosen; waits for the results.
 void enter(const Program& program, const wchar_t* age, const wchar_t* height, const wchar_t* vc);
 void enterExample(const Program& program);
 // The open message box's title and text, a line each, after pressing OK;
-// empty when none comes.
-std::wstring answerMessage(const Program& program);
+// empty when none comes within the time.
+std::wstring answerMessage(const Program& program, DWORD timeoutMs = 3000);
 // The three result boxes' texts, a line each, and which of them hold red and
 // which blue ink ("BRR"; "-" none, "?" both).
 std::wstring resultTexts(const Program& program);
@@ -96,6 +98,10 @@ bool holds(const Capture& pixels, COLORREF colour);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.
 inline const std::wstring manAt60And170 =
     L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";
+inline const std::wstring manAt60And170Record =
+    L"計算条件：男性 60 歳 170 cm VC 3000 mL\r\nBaldwin：%VC 84.4 %、予測 VC 3555 mL\r\n"
+    L"JRS2001：%VC 74.8 %、予測 VC 4012 mL\r\n"
+    L"JRS2014：%VC 72.4 %、予測 VC 4142 mL、LLN 3424 mL、z -2.72、LLN 未満\r\n";
 inline const std::wstring manAt60And170Limit = L"JRS2014 LLN 3424 mL  z -2.72  LLN 未満";
 
 }  // namespace e2e

@@ -8,6 +8,7 @@
 
 #include "driver/captions.h"
 #include "harness.h"
+#include "win/testing/test_hooks.h"
 
 namespace e2e {
 namespace {
@@ -116,6 +117,15 @@ TEST(Keyboard, StartsOnTheFirstFactorAndATabRoundAnswersNothingButShowsWhereItIs
   EXPECT_EQ(copied(program), before);
 }
 
+// The three boxes take numbers only: they have no input method context,
+// while the compute button keeps the thread's (read inside the test build).
+TEST(Keyboard, TheBoxesHaveNoInputMethod) {
+  Program program(true, L"Tollandra-test.exe");
+  DWORD_PTR bits = 0;
+  SendMessageTimeoutW(program.main(), tollandra::testing::probeInputContexts, 0, 0, SMTO_NORMAL, 2000, &bits);
+  EXPECT_EQ(bits, 8u);
+}
+
 // What a patient's answers leave on the screen and in the record.
 struct Outcome {
   std::wstring total, record;
@@ -152,8 +162,7 @@ TEST(Keyboard, EveryAnswerAndTheComputationWithoutAMouseAsClicksGiveThem) {
       typeText(value);
       pressKeys({VK_TAB});
     }
-    program.settle();
-    EXPECT_EQ(program.focus(), program.control(Role::Compute));
+    EXPECT_TRUE(waitUntil([&] { return program.focus() == program.control(Role::Compute); }));
     pressKeys({VK_RETURN});
     EXPECT_TRUE(waitUntil([&] { return resultTexts(program) == manAt60And170; })) << resultTexts(program);
     pressKeys({VK_SHIFT, VK_TAB});  // back to VC, selected whole; Enter there computes as well

@@ -37,13 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   check(!std::isnan(TextToNumber(text)));
   for (char c : KeepDigitsAndPoint(text)) check((c >= '0' && c <= '9') || c == '.');
-  // A reading is a value within the limits, or 0 with the sentinel shown.
+  // A reading is a value within the limits, 0 with the sentinel shown, or 0
+  // with a message and the entry kept as typed.
   for (Measurement which : allMeasurements) {
     const InputRule& rule = inputRule(which);
     const Reading reading = readMeasurement(text, rule);
-    check(reading.value == 0
-              ? reading.text == rule.sentinel
-              : reading.value >= rule.lower && reading.value <= rule.upper && !reading.message);
+    if (reading.value != 0) {
+      check(reading.value >= rule.lower && reading.value <= rule.upper && !reading.message && !reading.refused);
+    } else if (reading.refused) {
+      check(reading.message && reading.text == text);
+    } else {
+      check(reading.text == rule.sentinel && !reading.message);
+    }
   }
   Jrs2014Grid grid;
   parseJrs2014Row(text, grid);

@@ -16,11 +16,12 @@ ScoredForm clicked(const FormDefinition& definition, const Clicks& clicks) {
   return form;
 }
 
-// Every factor answered, as "2212111" gives the option of factors 1 to 7.
+// Factors answered, as "2212111" gives the option of factors 1 to 7 (0:
+// left open).
 Clicks answered(const std::string& options) {
   Clicks clicks;
   for (std::size_t k = 0; k < options.size(); ++k)
-    clicks.emplace_back(static_cast<int>(k) + 1, options[k] - '0');
+    if (options[k] != '0') clicks.emplace_back(static_cast<int>(k) + 1, options[k] - '0');
   return clicks;
 }
 
@@ -28,8 +29,8 @@ Clicks answered(const std::string& options) {
 // 63(3):164-72): low 0-10, intermediate 11-14, high 15-22. Points: male 3,
 // steroids 3, history 5, %VC <= 80 1, UIP 4, KL-6 2, segmentectomy 4. A band
 // shows once every factor is answered; until then the total, on white, with
-// the count of open factors. Male counts from the start, before the sex row
-// is drawn, but is no answer.
+// the count of open factors. An open factor, the sex as much as any, is
+// worth nothing and counts as open.
 TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhatIsOpen) {
   const std::string low = "　（低リスク）", mid = "　（中リスク）", high = "　（高リスク）";
   const struct {
@@ -44,9 +45,10 @@ TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhat
       {answered("2211121"), 14, 25, levelMid, mid},
       {answered("2212111"), 15, 25, levelHigh, high},
       {answered("1111111"), 22, 25, levelHigh, high},
-      {{{2, 1}}, 6, 30, white, "　（未回答 6）"},
+      {{{2, 1}}, 3, 30, white, "　（未回答 6）"},
       {{{1, 2}}, 0, 30, white, "　（未回答 6）"},
-      {{{3, 1}, {6, 1}, {1, 0}}, 7, 30, white, "　（未回答 4）"},
+      {answered("0221122"), 5, 30, white, "　（未回答 1）"},
+      {{{3, 1}, {6, 1}, {1, 0}}, 10, 25, white, "　（未回答 4）"},
   };
   for (const auto& c : cases) {
     const CellView total{
@@ -100,8 +102,8 @@ TEST(ScoredForm, ChoicesMarksAndPointsCells) {
   ScoredForm form(riskFormDefinition());
   for (const auto& [item, option] : Clicks{{0, 1}, {8, 1}, {2, 3}, {2, -1}})
     EXPECT_FALSE(form.choose(item, option));
-  EXPECT_EQ(form.total(), 3);
-  EXPECT_EQ(form.marks(1), OptionMarks{});  // male is counted, not shown
+  EXPECT_EQ(form.total(), 0);
+  EXPECT_EQ(form.unanswered(), 7);
   EXPECT_FALSE(form.summaryView(totalSummary).drawn);
 }
 

@@ -14,20 +14,22 @@ using namespace std::string_view_literals;
 using enum Measurement;
 
 // Each box's refusal: its caption, then its text around the quoted entry.
-RefusalMessage refusal(Measurement box, const std::string& entry) {
+RefusalMessage refusal(Measurement box, const std::string& entry, bool twoNumbers = false) {
   const char* captions[] = {"年齢（ 17 - 100 才 ）", "身長（ 94 - 210 cm ）", "ＶＣ（ 1,000 - 6,000 mL ）"};
   const char* tails[] = {"\u300017 - 100 で入力を！", "\u300094 - 210 で入力を！",
                          "\u30001,000 - 6,000 で入力を！"};
   const auto k = static_cast<std::size_t>(box) - 1;
-  return {captions[k], "入力：" + entry + tails[k]};
+  return {captions[k], "入力：" + entry + (twoNumbers ? "\u3000数値は 1 つだけで入力を！" : tails[k])};
 }
 
 // Limits are inclusive: each is accepted, and a tenth beyond it refused with
-// its box's message. All ten full-width digits and the three full stops
-// ("．", "。", "｡") read as their ASCII forms; the last three are pasted
-// runs, one too long to be a finite number, and where the message cuts them
-// short.
-TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
+// its box's message, the entry kept as typed. All ten full-width digits, the
+// full-width comma and the three full stops ("．", "。", "｡") read as their
+// ASCII forms. Digits that form two numbers are refused, whatever lies
+// between them; one number with words around it is read. The last three are
+// pasted runs, one too long to be a finite number, and where the message
+// cuts them short (by characters: the kanji stays whole).
+TEST(ReadMeasurement, AcceptsOneNumberWithinTheLimitsAndRefusesWithTheBoxsMessage) {
   const std::string nines(32, '9');
   const struct {
     Measurement box;
@@ -35,34 +37,44 @@ TEST(ReadMeasurement, AcceptsWithinTheLimitsAndRefusesWithTheBoxsMessage) {
     double value;
     std::string text;
     std::optional<std::string> quoted;  // none: no message
+    bool twoNumbers = false;
   } cases[] = {{Age, "17", 17, "17", {}},
                {Age, "100", 100, "100", {}},
-               {Age, "16.9", 0, "**", "16.9"},
-               {Age, "100.1", 0, "**", "100.1"},
+               {Age, "16.9", 0, "16.9", "16.9"},
+               {Age, "100.1歳", 0, "100.1歳", "100.1歳"},
                {Height, "94", 94, "94", {}},
-               {Height, "93.9", 0, "***", "93.9"},
-               {Height, "210.1", 0, "***", "210.1"},
+               {Height, "93.9", 0, "93.9", "93.9"},
+               {Height, "210.1", 0, "210.1", "210.1"},
                {Vc, "1000", 1000, "1000", {}},
                {Vc, "6000", 6000, "6000", {}},
-               {Vc, "999.9", 0, "****", "999.9"},
-               {Age, "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19", 0, "**", "0123456789"},
-               {Age, "\uFF11\uFF18\uFF0E\uFF13\u3002\uFF19\uFF61\uFF17", 18.3, "18.3.9.7", {}},
+               {Vc, "999.9", 0, "999.9", "999.9"},
+               {Age, "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19", 0,
+                "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19",
+                "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19"},
                {Age, "", 0, "**", {}},
-               {Age, ".", 0, "**", "."},
+               {Age, "**", 0, "**", {}},
+               {Age, "歳", 0, "**", {}},
+               {Age, ".", 0, ".", "."},
                {Age, "\uFF16\uFF10", 60, "60", {}},
-               {Age, "\uFF11\uFF16", 0, "**", "16"},
                {Height, "210", 210, "210", {}},
                {Height, "\uFF11\uFF17\uFF10\u3002\uFF15", 170.5, "170.5", {}},
                {Height, "17\uFF10\uFF615 cm", 170.5, "170.5", {}},
-               {Vc, "1,500 mL", 1500, "1500", {}},
+               {Height, "\uFF11\uFF16\uFF12\uFF0E\uFF15", 162.5, "162.5", {}},
+               {Height, "165.5cm", 165.5, "165.5", {}},
+               {Height, "158.5cm 52kg", 0, "158.5cm 52kg", "158.5cm 52kg", true},
+               {Height, "165.5cm（前回164）", 0, "165.5cm（前回164）", "165.5cm（前回164）", true},
+               {Age, "60歳（2024年）", 0, "60歳（2024年）", "60歳（2024年）", true},
+               {Age, "1.2.3", 0, "1.2.3", "1.2.3", true},
+               {Vc, "2,480 mL", 2480, "2480", {}},
                {Vc, "\uFF13\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF10", 3000, "3000.0", {}},
-               {Vc, "1" + std::string(400, '0'), 0, "****", "1" + std::string(31, '0') + "…"},
-               {Vc, nines, 0, "****", nines},
-               {Age, std::string(10000, '7'), 0, "**", std::string(32, '7') + "…"}};
+               {Vc, "1" + std::string(400, '0'), 0, "1" + std::string(400, '0'), "1" + std::string(31, '0') + "…"},
+               {Vc, nines, 0, nines, nines},
+               {Age, std::string(31, '7') + "歳と" + std::string(9999, '7'), 0, "", std::string(31, '7') + "歳…", true}};
   for (const auto& c : cases) {
     std::optional<RefusalMessage> message;
-    if (c.quoted) message = refusal(c.box, *c.quoted);
-    EXPECT_EQ(readMeasurement(c.raw, inputRule(c.box)), (Reading{c.value, c.text, message}))
+    if (c.quoted) message = refusal(c.box, *c.quoted, c.twoNumbers);
+    const Reading reading = readMeasurement(c.raw, inputRule(c.box));
+    EXPECT_EQ(reading, (Reading{c.value, c.text.empty() ? c.raw : c.text, message, c.quoted.has_value()}))
         << '"' << c.raw.substr(0, 40) << '"';
   }
 }

@@ -30,11 +30,11 @@ TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
     Sex sex;
     double ageLow, ageHigh, heightLow, heightHigh;
     const char *ageText, *heightText;
-  } ranges[] = {{JRS2014, M, 17, 90, 104, 210, "17-90 yrs", "104-210 cm"},
-                {JRS2014, F, 17, 93, 94, 210, "17-93 yrs", "94-210 cm"},
-                {JRS2001, M, 20, 100, 120, 190, "20-100 yrs", "120-190 cm"},
-                {Baldwin, M, 17, 100, 94, 210, "17-100 yrs", "94-210 cm"},
-                {Baldwin, F, 17, 100, 94, 210, "17-100 yrs", "94-210 cm"}};
+  } ranges[] = {{JRS2014, M, 17, 90, 104, 210, "17-90 歳", "104-210 cm"},
+                {JRS2014, F, 17, 93, 94, 210, "17-93 歳", "94-210 cm"},
+                {JRS2001, M, 20, 100, 120, 190, "20-100 歳", "120-190 cm"},
+                {Baldwin, M, 17, 100, 94, 210, "17-100 歳", "94-210 cm"},
+                {Baldwin, F, 17, 100, 94, 210, "17-100 歳", "94-210 cm"}};
   for (const auto& r : ranges) {
     const struct {
       double age, height;
@@ -49,9 +49,8 @@ TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
                  {60, NAN, r.heightText}};
     for (const auto& c : cases) {
       const Prediction p = predictVc(grid(), r.equation, r.sex, c.age, c.height);
-      EXPECT_EQ(p.rangeText, c.text) << equationName(r.equation) << ' ' << c.age << " y " << c.height
-                                     << " cm";
-      EXPECT_EQ(p.inRange, *c.text == '\0');
+      EXPECT_EQ(p.inRange ? "" : rangeText(p.left), c.text)
+          << equationName(r.equation) << ' ' << c.age << " y " << c.height << " cm";
     }
   }
 }
@@ -125,8 +124,8 @@ TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
                {F, 60, 155, 2200, Baldwin, {2437, "2437 : Baldwin", 90.3, "90.3"}},
                {F, 60, 155, 2200, JRS2001, {2702, "2702 : JRS2001", 81.4, "81.4"}},
                {F, 60, 155, 2200, JRS2014, {2842, "2842 : JRS2014", 77.4, "77.4"}},
-               {M, 95, 170, 3000, JRS2014, {0, "17-90 yrs : JRS2014", 0, ""}},
-               {F, 95, 155, 2200, JRS2014, {0, "17-93 yrs : JRS2014", 0, ""}},
+               {M, 95, 170, 3000, JRS2014, {0, "17-90 yrs : JRS2014", 0, "", {Range::Of::Age, 17, 90}}},
+               {F, 95, 155, 2200, JRS2014, {0, "17-93 yrs : JRS2014", 0, "", {Range::Of::Age, 17, 93}}},
                {M, 40, 170, 3000, Baldwin, {3936, "3936 : Baldwin", 76.2, "76.2"}},
                {M, 25, 150, 3000, Baldwin, {3725, "3725 : Baldwin", 80.5, "80.5"}},
                {M, 45.9, 170, 3000, JRS2014, {4383, "4383 : JRS2014", 68.4, "68.4"}},
@@ -183,8 +182,29 @@ TEST(LowerLimit, ZTextsAndTheLineUnderTheResults) {
   const CellView outside = lowerLimitView(LowerLimit{});
   EXPECT_EQ(outside.runs.at(0).color, black);
   EXPECT_EQ(outside.runs.at(0).text.find_first_of("0123456789", 7), std::string::npos);
-  EXPECT_EQ(lowerLimitRecord(below), "LLN 3424 mL z -2.72 LLN 未満");
-  EXPECT_EQ(lowerLimitRecord(LowerLimit{}), "");
+}
+
+// The record's line of each equation, worked out with the LMS formulas
+// above; out of range it names the sex and the range left, the age first.
+TEST(ResultRecord, NamesEachQuantityAndItsUnitOrTheRangeLeft) {
+  const struct {
+    Sex sex;
+    double age, height, vc;
+    ReferenceEquation equation;
+    const char* line;
+  } cases[] = {
+      {M, 60, 170, 3350, JRS2014, "JRS2014：%VC 80.9 %、予測 VC 4142 mL、LLN 3424 mL、z -1.83、LLN 未満"},
+      {M, 17, 180, 5000, JRS2014, "JRS2014：%VC 100.8 %、予測 VC 4959 mL、LLN 4154 mL、z 0.08"},
+      {M, 17, 180, 5000, Baldwin, "Baldwin：%VC 108.0 %、予測 VC 4631 mL"},
+      {M, 17, 200, 5000, JRS2001, "JRS2001：範囲外（男性 20-100 歳）"},
+      {M, 60, 200, 5000, JRS2001, "JRS2001：範囲外（男性 120-190 cm）"},
+      {F, 95, 155, 2200, JRS2014, "JRS2014：範囲外（女性 17-93 歳）"}};
+  for (const auto& c : cases) {
+    const References r = computeReferences(grid(), c.sex, c.age, c.height, c.vc);
+    EXPECT_EQ(resultRecord(c.equation, r.of(c.equation), c.sex,
+                           c.equation == JRS2014 ? r.jrs2014Limit : LowerLimit{}),
+              c.line);
+  }
 }
 
 // The %VC right-aligned in 7 characters, red up to 80.0 and blue above; the

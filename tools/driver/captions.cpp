@@ -33,6 +33,9 @@ std::optional<Shown> shownBy(const tollandra::WindowTable& table, const ControlR
     const tollandra::TextRun run = tollandra::lowerLimitView({true, 9999, -19.99, true}).runs.at(0);
     return Shown{tollandra::wide(run.text), tollandra::scaled(run.x, dpi), tollandra::FontKind::Results};
   }
+  if (row.role == Role::CopyNotice) {
+    return Shown{tollandra::wide(tollandra::copyNotice), 0, table.font};
+  }
   if (row.role == Role::Reference) {
     const auto line = tollandra::ReferenceLines[static_cast<std::size_t>(row.item - 1)]
                                                [static_cast<std::size_t>(row.option - 1)];

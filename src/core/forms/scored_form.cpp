@@ -13,12 +13,10 @@ const CellView blank;
 }  // namespace
 
 ScoredForm::ScoredForm(const FormDefinition& definition)
-    : definition_(&definition), points_(definition.items.size()), summaries_(definition.summaries.size()) {
-  choices_.reserve(definition.items.size());
-  for (const Item& entry : definition.items) {
-    choices_.push_back(entry.initialChoice);
-  }
-}
+    : definition_(&definition),
+      choices_(definition.items.size()),
+      points_(definition.items.size()),
+      summaries_(definition.summaries.size()) {}
 
 bool ScoredForm::choose(int item, int option) {
   if (!has(item) || option < 0 || option > 2) {

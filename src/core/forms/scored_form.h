@@ -19,7 +19,6 @@ struct Item {
   std::string_view option2;
   std::uint8_t points1 = 0;
   std::uint8_t points2 = 0;
-  std::uint8_t initialChoice = 0;  // 0 nothing chosen, 1 option 1, 2 option 2
 };
 
 // A total of at least `from` falls into this band; bands are listed from the
@@ -87,9 +86,8 @@ class ScoredForm {
   [[nodiscard]] int total() const;
   [[nodiscard]] const Band& band() const;
   [[nodiscard]] OptionMarks marks(int item) const;
-  // The item's row shows an answer: chosen by the user, or drawn with the
-  // choice the program made for it. A choice only counted is no answer.
-  [[nodiscard]] bool answered(int item) const { return pointsView(item).drawn; }
+  // Only the user answers an item; an open one is worth nothing.
+  [[nodiscard]] bool answered(int item) const { return choice(item) != 0; }
   [[nodiscard]] int unanswered() const;
 
   // What the cells showed when they were last drawn (blank before that).

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/forms/forms.h"
+#include "core/session.h"
 #include "core/text/convert.h"
 #include "core/view/cell_view.h"
 #include "core/windows/window_tables.h"
@@ -31,40 +32,49 @@ void addLine(std::string& text, const std::string& line) {
   text += lineEnd;
 }
 
-// One line per drawn item, in the order the window shows them.
-void addItems(std::string& text, const ScoredForm& form, WindowKind window, std::string_view prefix,
-              int alwaysCounted) {
+// A form's answers in the order the window shows them, each with its points
+// and what contradicts it; then the items still open, in one line.
+void addItems(std::string& text, const Session& session, WindowKind window, std::string_view prefix) {
+  const ScoredForm& form = session.form(window);
+  std::string open;
   for (int k : itemsTopToBottom(window)) {
-    // The total counts the sex factor from its first drawing on, even while
-    // the sex row itself is still blank: the record names its points then.
-    const bool counted = k == alwaysCounted && form.summaryView(totalSummary).drawn;
-    if (!form.pointsView(k).drawn && !counted) {
+    const std::string label = labelWithoutColon(form.item(k).label);
+    if (!form.answered(k)) {
+      open += (open.empty() ? "" : "、") + label;
       continue;
     }
-    addLine(text, std::string(prefix) + labelWithoutColon(form.item(k).label) + "：" +
-                      optionCaption(form.item(k), form.choice(k)) + " " + NumberToText(form.points(k)) +
-                      "点");
+    addLine(text, std::string(prefix) + label + "：" + optionCaption(form.item(k), form.choice(k)) + " " +
+                      NumberToText(form.points(k)) + "点" + session.contradiction(form, k));
   }
+  if (!open.empty()) {
+    addLine(text, std::string(prefix) + "未回答：" + open);
+  }
+}
+
+std::string measurements(double age, double height, double vc) {
+  return NumberToText(age) + " 歳 " + NumberToText(height) + " cm VC " + NumberToText(vc) + " mL";
 }
 
 // Written from what the last computation used, never from the boxes, which
 // may hold newer values that no result on screen was computed from.
-void addMeasurements(std::string& text, const VcPanel& panel) {
+void addMeasurements(std::string& text, const Session& session) {
+  const VcPanel& panel = session.panel;
   if (!panel.computed()) {
+    if (panel.ready() && !session.risk.answered(sexFactor)) {
+      addLine(text, "計算条件：性別が未回答のため %VC は未計算（" +
+                        measurements(panel.input(Measurement::Age).value,
+                                     panel.input(Measurement::Height).value, panel.input(Measurement::Vc).value) +
+                        "）");
+    }
     return;
   }
   const VcPanel::Basis& basis = panel.basis();
   const Item& sex = riskItems[sexFactor - 1];
   addLine(text, "計算条件：" + optionCaption(sex, basis.sex == Sex::Male ? 1 : 2) + " " +
-                    NumberToText(basis.age) + " 歳 " + NumberToText(basis.height) + " cm VC " +
-                    NumberToText(basis.vc) + " mL");
-  const std::string limit = lowerLimitRecord(panel.lowerLimit());
+                    measurements(basis.age, basis.height, basis.vc));
   for (ReferenceEquation equation : allEquations) {
-    std::string line = cellWindowText(panel.resultView(equation));
-    if (equation == ReferenceEquation::JRS2014 && !limit.empty()) {
-      line += " " + limit;
-    }
-    addLine(text, line);
+    addLine(text, resultRecord(equation, panel.result(equation), basis.sex,
+                               equation == ReferenceEquation::JRS2014 ? panel.lowerLimit() : LowerLimit{}));
   }
 }
 
@@ -95,18 +105,19 @@ std::string dateTime(const RecordTime& when) {
 
 }  // namespace
 
-std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal,
-                          const RecordTime& when) {
+std::string resultSummary(const Session& session, const RecordTime& when) {
+  const ScoredForm& risk = session.risk;
+  const ScoredForm& hal = session.hal;
   std::string text;
   addLine(text, "術後間質性肺炎の急性増悪リスクスコア計算ツール Tollandra ver.5.2");
   addLine(text, "記録日時：" + dateTime(when));
-  addItems(text, risk, WindowKind::Main, "", sexFactor);
-  if (risk.summaryView(totalSummary).drawn) {
+  if (risk.unanswered() < risk.itemCount()) {
+    addItems(text, session, WindowKind::Main, "");
     addLine(text, scoreLine("リスクスコア：", risk.summaryView(totalSummary), risk));
   }
-  addMeasurements(text, panel);
-  if (hal.summaryView(totalSummary).drawn) {
-    addItems(text, hal, WindowKind::Hal, "HAL ", 0);
+  addMeasurements(text, session);
+  if (hal.unanswered() < hal.itemCount()) {
+    addItems(text, session, WindowKind::Hal, "HAL ");
     addLine(text, "HAL Total points：" + cellWindowText(hal.summaryView(totalSummary)));
     addLine(text, scoreLine("HAL score：", hal.summaryView(classSummary), hal));
   }

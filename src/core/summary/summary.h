@@ -1,13 +1,13 @@
 #pragma once
-// The results as plain text for the patient's record: only what the user has
-// answered or computed, in Japanese as the windows show it, CR LF line ends.
+// The results as plain text for the patient's record: what the user has
+// answered and what is still open, what was computed and from what, in
+// Japanese as the windows show it, CR LF line ends.
 
 #include <string>
 
-#include "core/forms/scored_form.h"
-#include "core/vc/panel.h"
-
 namespace tollandra {
+
+class Session;
 
 // When the record was made, in the machine's local time.
 struct RecordTime {
@@ -18,7 +18,6 @@ struct RecordTime {
   int minute = 0;
 };
 
-[[nodiscard]] std::string resultSummary(const ScoredForm& risk, const VcPanel& panel, const ScoredForm& hal,
-                                        const RecordTime& when);
+[[nodiscard]] std::string resultSummary(const Session& session, const RecordTime& when);
 
 }  // namespace tollandra

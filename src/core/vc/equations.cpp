@@ -145,16 +145,9 @@ constexpr std::array<double, 77> womenSSpline = {
     0.247540645162431,
 };
 
-struct Range {
-  double lower;
-  double upper;
-};
-
 struct Limits {
   Range age;
-  std::string_view ageText;
   Range height;
-  std::string_view heightText;
 };
 
 // Coefficients in the form the formulas below combine them; all positive, the
@@ -165,17 +158,19 @@ struct Coefficients {
   double age;
 };
 
+constexpr Range::Of Age = Range::Of::Age;
+constexpr Range::Of Height = Range::Of::Height;
+
 Limits limitsOf(ReferenceEquation equation, Sex sex) {
   switch (equation) {
     case ReferenceEquation::JRS2014:
-      return sex == Sex::Male ? Limits{{17, 90}, "17-90 yrs", {104, 210}, "104-210 cm"}
-                              : Limits{{17, 93}, "17-93 yrs", {94, 210}, "94-210 cm"};
+      return sex == Sex::Male ? Limits{{Age, 17, 90}, {Height, 104, 210}} : Limits{{Age, 17, 93}, {Height, 94, 210}};
     case ReferenceEquation::JRS2001:
-      return Limits{{20, 100}, "20-100 yrs", {120, 190}, "120-190 cm"};
+      return Limits{{Age, 20, 100}, {Height, 120, 190}};
     case ReferenceEquation::Baldwin:
       break;
   }
-  return Limits{{17, 100}, "17-100 yrs", {94, 210}, "94-210 cm"};
+  return Limits{{Age, 17, 100}, {Height, 94, 210}};
 }
 
 Coefficients coefficientsOf(ReferenceEquation equation, Sex sex) {
@@ -219,6 +214,10 @@ Spread spreadOf(Sex sex) {
 }
 
 }  // namespace
+
+std::string rangeText(const Range& range) {
+  return NumberToText(range.lower) + "-" + NumberToText(range.upper) + (range.of == Age ? " 歳" : " cm");
+}
 
 std::string_view equationName(ReferenceEquation equation) {
   switch (equation) {
@@ -267,10 +266,10 @@ Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex se
                      double height) {
   const Limits limits = limitsOf(equation, sex);
   if (!within(age, limits.age)) {
-    return Prediction{false, 0, limits.ageText};
+    return Prediction{false, 0, limits.age};
   }
   if (!within(height, limits.height)) {
-    return Prediction{false, 0, limits.heightText};
+    return Prediction{false, 0, limits.height};
   }
   const Coefficients k = coefficientsOf(equation, sex);
   // Each formula keeps the order of operations the reference values were
@@ -280,7 +279,7 @@ Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex se
     case ReferenceEquation::JRS2014: {
       const std::size_t row = rowOfAge(age);
       if (row == Jrs2014Grid::rowCount) {
-        return Prediction{false, 0, limits.ageText};
+        return Prediction{false, 0, limits.age};
       }
       const std::string& term = grid.rows[row][sex == Sex::Male ? 5 : 6];
       double s = -k.constant + (k.height * std::log(height));

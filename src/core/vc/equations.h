@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,15 +39,28 @@ void parseJrs2014Row(std::string_view rowText, Jrs2014Grid& grid);
 // the ages 17 to 95.
 Jrs2014Grid loadJrs2014Grid();
 
-struct Prediction {
-  bool inRange = false;
-  double ml = 0;               // unrounded; meaningful only when inRange
-  std::string_view rangeText;  // the range that was left; empty when inRange
+// A range an equation holds for, bounds inclusive: years of age or cm of
+// height.
+struct Range {
+  enum class Of : std::uint8_t { Age, Height };
+  Of of = Of::Age;
+  double lower = 0;
+  double upper = 0;
+  bool operator==(const Range&) const = default;
 };
 
-// The predicted VC in mL, or the age range text when the age is outside the
-// equation's range (NaN included), else the height range text when the
-// height is. Ages may carry decimals; the table is read at the whole age.
+// "17-90 歳", "104-210 cm".
+std::string rangeText(const Range& range);
+
+struct Prediction {
+  bool inRange = false;
+  double ml = 0;  // unrounded; meaningful only when inRange
+  Range left = {};  // the range the patient lies outside; meaningful only when not inRange
+};
+
+// The predicted VC in mL, or the age range when the age is outside the
+// equation's range (NaN included), else the height range when the height
+// is. Ages may carry decimals; the table is read at the whole age.
 Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age, double height);
 
 // The JRS2014 curves of the LMS method at one patient: the median M (the

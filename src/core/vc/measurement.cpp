@@ -18,19 +18,26 @@ constexpr InputRule vcRule{
     "****", 1000, 6000, "ＶＣ（ 1,000 - 6,000 mL ）", "\u30001,000 - 6,000 で入力を！", Selection{2, 3}};
 
 constexpr std::string_view messagePrefix = "入力：";
+constexpr std::string_view twoNumbersTail = "\u3000数値は 1 つだけで入力を！";
 constexpr std::string_view ellipsis = "…";
 
-// A pasted run of thousands of digits must not make a message box wider than
-// the screen. The cleaned text is ASCII, so the cut never splits a character.
-std::string quoted(const std::string& cleaned) {
-  if (cleaned.size() <= quotedEntryLimit) {
-    return cleaned;
+// The entry as typed, cut short after quotedEntryLimit characters, so that a
+// pasted run of thousands of digits cannot make a message box wider than the
+// screen. The cut falls between characters, never inside one.
+std::string quoted(std::string_view raw) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    const bool starts = (static_cast<unsigned char>(raw[i]) & 0xC0) != 0x80;
+    if (starts && characters++ == quotedEntryLimit) {
+      return std::string(raw.substr(0, i)) + std::string(ellipsis);
+    }
   }
-  return cleaned.substr(0, quotedEntryLimit) + std::string(ellipsis);
+  return std::string(raw);
 }
 
 // The full stops an input method or a pasted record may give.
 constexpr std::string_view fullWidthPoints[] = {"\uFF0E", "\u3002", "\uFF61"};
+constexpr std::string_view fullWidthComma = "\uFF0C";
 
 // With the input method on, digits come full-width and the full stop key
 // gives "。"; pasted record values are often full-width too. Read them as
@@ -48,12 +55,54 @@ std::string foldFullWidth(std::string_view raw) {
                                    [&](std::string_view p) { return rest.starts_with(p); })) {
       folded += '.';
       i += 3;
+    } else if (rest.starts_with(fullWidthComma)) {
+      folded += ',';
+      i += 3;
     } else {
       folded += rest.front();
       ++i;
     }
   }
   return folded;
+}
+
+// The digits and points of a folded entry, and how many numbers they form:
+// runs of digits and points that other characters separate (commas are
+// passed over); a run with two points or more counts as two numbers, and a
+// run of points alone as none.
+struct Digits {
+  std::string kept;
+  int numbers = 0;
+};
+
+Digits digitsOf(std::string_view folded) {
+  Digits digits;
+  bool inRun = false;
+  int points = 0;
+  bool hasDigit = false;
+  const auto endRun = [&] {
+    if (inRun && hasDigit) {
+      digits.numbers += points > 1 ? 2 : 1;
+    }
+    inRun = false;
+  };
+  for (char c : folded) {
+    const bool digit = c >= '0' && c <= '9';
+    if (digit || c == '.') {
+      if (!inRun) {
+        inRun = true;
+        points = 0;
+        hasDigit = false;
+      }
+      digits.kept += c;
+      hasDigit = hasDigit || digit;
+      points += digit ? 0 : 1;
+    } else if (c != ',') {
+      endRun();
+    }
+  }
+  endRun();
+  return digits;
 }
 
 }  // namespace
@@ -84,19 +133,21 @@ const InputRule& inputRule(Measurement which) {
 }
 
 Reading readMeasurement(std::string_view raw, const InputRule& rule) {
-  const std::string cleaned = KeepDigitsAndPoint(foldFullWidth(raw));
-  const double value = TextToNumber(cleaned);
-  const std::string sentinel(rule.sentinel);
-  if (raw == rule.sentinel || cleaned.empty()) {
-    return Reading{0, sentinel, std::nullopt};
+  const Digits digits = digitsOf(foldFullWidth(raw));
+  if (raw == rule.sentinel || digits.kept.empty()) {
+    return Reading{0, std::string(rule.sentinel), std::nullopt, false};
   }
-  // Written so that infinity and NaN are refused as well.
-  if (!(value >= rule.lower && value <= rule.upper)) {
-    RefusalMessage message{std::string(rule.caption),
-                           std::string(messagePrefix) + quoted(cleaned) + std::string(rule.tail)};
-    return Reading{0, sentinel, std::move(message)};
+  const double value = TextToNumber(digits.kept);
+  std::string_view tail;
+  if (digits.numbers > 1) {
+    tail = twoNumbersTail;
+  } else if (!(value >= rule.lower && value <= rule.upper)) {  // NaN and infinity refused too
+    tail = rule.tail;
+  } else {
+    return Reading{value, digits.kept, std::nullopt, false};
   }
-  return Reading{value, cleaned, std::nullopt};
+  RefusalMessage message{std::string(rule.caption), std::string(messagePrefix) + quoted(raw) + std::string(tail)};
+  return Reading{0, std::string(raw), std::move(message), true};
 }
 
 }  // namespace tollandra

@@ -32,8 +32,9 @@ struct InputRule {
 const InputRule& inputRule(Measurement which);
 
 struct PanelInput {
-  double value = 0;  // 0 = not given or refused
-  std::string text;  // what the box shows after its last reading
+  double value = 0;      // 0 = not given or refused
+  std::string text;      // what the box shows after its last reading
+  bool refused = false;  // the text is an entry refused with its message
   bool operator==(const PanelInput&) const = default;
 };
 
@@ -47,6 +48,7 @@ struct Reading {
   double value = 0;
   std::string text;                       // to write back into the box
   std::optional<RefusalMessage> message;  // to show after writing back
+  bool refused = false;                   // the box keeps the entry as typed, marked
   bool operator==(const Reading&) const = default;
 };
 
@@ -60,12 +62,14 @@ struct Reading {
 // Entries longer than this many characters are cut short in the message.
 inline constexpr std::size_t quotedEntryLimit = 32;
 
-// Decides what a box's raw text means. Full-width digits and full stops
-// ("６０", "１７０。５") read as their ASCII forms before the digits and
-// points are kept, so the text written back is always ASCII. Empty, digitless or sentinel text is
-// silent and reads as 0; a number outside the limits (or too long to be
-// finite) reads as 0 too, with a message. A refused reading already carries
-// the sentinel, so the box can be rewritten before the message is shown.
+// Decides what a box's raw text means. Full-width digits, commas and full
+// stops ("６０", "１７０。５") read as their ASCII forms; commas are dropped,
+// so "2,480" is one number. One number with words or units around it
+// ("165.5cm") is read, and its digits and points are written back, always
+// ASCII. Empty, digitless or sentinel text is silent and reads as 0. Digits
+// that form two numbers or more ("158.5cm 52kg", "1.2.3"), and a number
+// outside the limits (or too long to be finite), read as 0 with a message
+// that quotes the entry: the box keeps it as typed, to be corrected.
 Reading readMeasurement(std::string_view raw, const InputRule& rule);
 
 }  // namespace tollandra

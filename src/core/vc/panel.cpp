@@ -1,5 +1,7 @@
 #include "core/vc/panel.h"
 
+#include <algorithm>
+
 namespace tollandra {
 namespace {
 
@@ -10,7 +12,11 @@ std::size_t slotOf(Numbered which) {
   return number >= 1 && number <= 3 ? number - 1 : 0;
 }
 
+constexpr std::string_view askForSex = "性別を選んでください";
+
 }  // namespace
+
+VcPanel::VcPanel() { clear(); }
 
 void VcPanel::loadGrid() {
   grid_ = loadJrs2014Grid();
@@ -18,14 +24,28 @@ void VcPanel::loadGrid() {
 }
 
 Reading VcPanel::read(Measurement which, std::string_view raw) {
-  Reading reading = readMeasurement(raw, inputRule(which));
   PanelInput& stored = inputs_[slotOf(which)];
-  stored.value = reading.value;
-  stored.text = reading.text;
+  Reading reading = stored.refused && raw == stored.text
+                              ? Reading{0, stored.text, std::nullopt, true}
+                              : readMeasurement(raw, inputRule(which));
+  stored = PanelInput{reading.value, reading.text, reading.refused};
+  changed_[slotOf(which)] = false;
   if (reading.value == 0) {
     emptyResults();
   }
   return reading;
+}
+
+bool VcPanel::edited(Measurement which, std::string_view raw) {
+  PanelInput& stored = inputs_[slotOf(which)];
+  if (raw == stored.text) {
+    return false;
+  }
+  const bool shown = stored.refused || computed_ || !lowerLimitView_.runs.empty();
+  stored.refused = false;
+  changed_[slotOf(which)] = true;
+  emptyResults();
+  return shown;
 }
 
 void VcPanel::emptyResults() {
@@ -39,7 +59,10 @@ void VcPanel::emptyResults() {
 }
 
 void VcPanel::clear() {
-  inputs_ = {};
+  for (Measurement which : allMeasurements) {
+    inputs_[slotOf(which)] = PanelInput{0, std::string(inputRule(which).sentinel), false};
+  }
+  changed_ = {};
   results_ = {};
   views_ = {};
   lowerLimitView_ = {};
@@ -49,19 +72,26 @@ void VcPanel::clear() {
 const PanelInput& VcPanel::input(Measurement which) const { return inputs_[slotOf(which)]; }
 
 bool VcPanel::ready() const {
-  return input(Measurement::Age).value * input(Measurement::Height).value * input(Measurement::Vc).value != 0;
+  return input(Measurement::Age).value * input(Measurement::Height).value * input(Measurement::Vc).value != 0 &&
+         std::ranges::none_of(changed_, [](bool changed) { return changed; });
 }
 
-bool VcPanel::compute(Sex sex) {
+bool VcPanel::compute(std::optional<Sex> sex) {
   if (!ready()) {
+    return false;
+  }
+  if (!sex) {
+    computed_ = false;
+    views_.fill(CellView{true, white, {}});
+    lowerLimitView_ = CellView{true, white, {{std::string(askForSex), 6, 3, black, white}}};
     return false;
   }
   if (!gridLoaded_) {
     loadGrid();
   }
-  basis_ = Basis{sex, input(Measurement::Age).value, input(Measurement::Height).value,
+  basis_ = Basis{*sex, input(Measurement::Age).value, input(Measurement::Height).value,
                  input(Measurement::Vc).value};
-  results_ = computeReferences(grid_, sex, basis_.age, basis_.height, basis_.vc);
+  results_ = computeReferences(grid_, *sex, basis_.age, basis_.height, basis_.vc);
   for (ReferenceEquation equation : allEquations) {
     views_[slotOf(equation)] = tollandra::resultView(results_.of(equation));
   }

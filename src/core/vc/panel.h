@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "core/vc/equations.h"
@@ -16,6 +17,8 @@ namespace tollandra {
 
 class VcPanel {
  public:
+  VcPanel();
+
   // Fills the JRS2014 table; once, when the main window is created. A
   // computation before it loads the table itself rather than read blanks.
   void loadGrid();
@@ -24,24 +27,33 @@ class VcPanel {
   // reading.text back into the box and then shows reading.message, if any.
   // A box read without a valid value (blank, no number, refused) empties the
   // results on screen: none may stand beside inputs it was not computed from.
+  // A refused entry read again unchanged is refused without a message.
   Reading read(Measurement which, std::string_view raw);
+
+  // The box's text is now raw. Unless that is the text the box was left
+  // with (the program writing back what it read), the user is changing it:
+  // the results go at once, and so does the mark of a refused entry. Whether
+  // that changes anything on screen.
+  bool edited(Measurement which, std::string_view raw);
 
   // Back to the start: no measurement, no result, nothing drawn.
   void clear();
 
-  // value 0 and empty text until the box has been read.
+  // value 0 and the sentinel as text until the box has been read.
   const PanelInput& input(Measurement which) const;
 
-  // All three measurements are given: age × height × VC is not 0.
+  // All three measurements are given, as read, and no box has been changed
+  // since.
   bool ready() const;
 
-  // Recomputes the three results and their views for this sex when ready();
-  // otherwise does nothing, so the boxes keep what they showed. Returns
-  // whether it computed.
-  bool compute(Sex sex);
+  // When ready(), recomputes the three results and their views for the sex,
+  // or, with no sex answered, leaves the results empty and asks for it on the
+  // line under them. Otherwise does nothing, so the boxes keep what they
+  // showed. Returns whether it computed.
+  bool compute(std::optional<Sex> sex);
 
   // Whether the results on screen come from a computation: false before the
-  // first one and again once a reading has emptied them.
+  // first one and again once a reading or a change has emptied them.
   bool computed() const;
 
   // What the last computation used; meaningful once computed(). The boxes
@@ -70,6 +82,7 @@ class VcPanel {
   Jrs2014Grid grid_;
   bool gridLoaded_ = false;
   std::array<PanelInput, 3> inputs_;
+  std::array<bool, 3> changed_{};  // edited since the box was read
   References results_;
   std::array<CellView, 3> views_;
   CellView lowerLimitView_;

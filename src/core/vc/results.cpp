@@ -40,7 +40,10 @@ EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex
     result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
     result.percentText = formatFixed(result.percentVc, 1);
   } else {
-    result.predictedText = prediction.rangeText;
+    const Range& left = prediction.left;
+    result.predictedText = NumberToText(left.lower) + "-" + NumberToText(left.upper) +
+                           (left.of == Range::Of::Age ? " yrs" : " cm");
+    result.left = left;
   }
   result.predictedText.append(" : ").append(equationName(equation));
   return result;
@@ -120,15 +123,21 @@ std::string formatZ(double z) {
   return text;
 }
 
-std::string lowerLimitRecord(const LowerLimit& limit) {
-  if (!limit.inRange) {
-    return {};
+std::string resultRecord(ReferenceEquation equation, const EquationResult& result, Sex sex,
+                         const LowerLimit& limit) {
+  std::string line(equationName(equation));
+  line += "：";
+  if (result.predictedMl == 0) {
+    return line + "範囲外（" + (sex == Sex::Male ? "男性 " : "女性 ") + rangeText(result.left) + "）";
   }
-  std::string text = "LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL z " + formatZ(limit.z);
-  if (limit.below) {
-    text += " LLN 未満";
+  line += "%VC " + result.percentText + " %、予測 VC " + NumberToText(result.predictedMl) + " mL";
+  if (limit.inRange) {
+    line += "、LLN " + NumberToText(roundHalfUp(limit.llnMl, 0)) + " mL、z " + formatZ(limit.z);
+    if (limit.below) {
+      line += "、LLN 未満";
+    }
   }
-  return text;
+  return line;
 }
 
 CellView lowerLimitView(const LowerLimit& limit) {

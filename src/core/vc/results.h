@@ -24,6 +24,7 @@ struct EquationResult {
   std::string predictedText;  // "4142 : JRS2014", or "17-90 yrs : JRS2014" when out of range
   double percentVc = 0;       // one decimal; 0 when out of range
   std::string percentText;    // "72.4"; empty when out of range
+  Range left = {};            // when out of range, the range the patient lies outside
   bool operator==(const EquationResult&) const = default;
 };
 
@@ -49,9 +50,11 @@ std::string formatZ(double z);
 // JRS2014 gives none for the patient.
 CellView lowerLimitView(const LowerLimit& limit);
 
-// What the record adds to the JRS2014 result: "LLN 3424 mL z -2.72", then
-// " LLN 未満" when below; nothing when out of range.
-std::string lowerLimitRecord(const LowerLimit& limit);
+// The record's line of one equation: "JRS2014：%VC 72.4 %、予測 VC 4142 mL",
+// with the lower limit "、LLN 3424 mL、z -2.72" and "、LLN 未満" when the VC
+// lies below it, given one; "JRS2014：範囲外（女性 17-93 歳）" out of range.
+std::string resultRecord(ReferenceEquation equation, const EquationResult& result, Sex sex,
+                         const LowerLimit& limit = {});
 
 struct References {
   EquationResult baldwin;

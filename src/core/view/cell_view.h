@@ -37,6 +37,7 @@ struct CellView {
   bool drawn = false;
   Rgb fill = white;
   std::vector<TextRun> runs;
+  std::optional<Rgb> frame = std::nullopt;  // drawn just inside the cell's edge, 2 px at 100 %
   bool operator==(const CellView&) const = default;
 };
 

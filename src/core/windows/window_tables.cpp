@@ -35,7 +35,7 @@ constexpr int equation(ReferenceEquation which) { return static_cast<int>(which)
 
 // Rows of the risk form, top to bottom: factor 1 (y 20), 3, 7, 5, 2, 6, 4;
 // ids follow the factor number, not the screen order.
-constexpr std::array<ControlRow, 43> mainControls = {{
+constexpr std::array<ControlRow, 44> mainControls = {{
     // Scrolling sideways lets a long paste in whole, so the reading sees and
     // refuses it rather than a silently cut copy.
     {1000, Edit, "**", {190, 480, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
@@ -94,6 +94,8 @@ constexpr std::array<ControlRow, 43> mainControls = {{
     // Under the result boxes and ending with them; the window is 25 px taller
     // for it.
     {1042, Static, "", {340, 594, 300, 22}, staticOwnerDraw, edge, LowerLimitLine},
+    // Empty but for the few seconds after a copy.
+    {1043, Static, "", {20, 596, 310, 20}, staticLeft, 0, CopyNotice},
 }};
 
 constexpr std::array<ControlRow, 17> halControls = {{
@@ -201,10 +203,10 @@ constexpr std::array<CommandRow, 6> commands = {{
     // from 60 px on, leaves it in sight.
     {1070, Command::ToggleHal, "HALスコア"},
     {1075, Command::NewPatient, "新しい患者"},
+    {1074, Command::Copy, "記録をコピー"},
     {1071, Command::OpenReferences, "参照"},
     {1072, Command::OpenAbout, "About"},
     {1073, Command::Close, "閉じる"},
-    {1074, Command::Copy, ""},
 }};
 
 }  // namespace

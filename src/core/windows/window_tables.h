@@ -66,6 +66,7 @@ enum class Role : std::uint8_t {
   Compute,         // reads the three boxes and computes
   ResultBox,       // a painted %VC result box
   LowerLimitLine,  // the painted JRS2014 lower limit of normal and z-score
+  CopyNotice,      // says for a moment that the record was copied
   Close,           // closes an information window
   Hide,            // hides the HAL window
   Start,           // the introduction's way on to the main window
@@ -152,7 +153,7 @@ struct TabStop {
 [[nodiscard]] TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards);
 
 // Commands that reach the main window from its menu, Ctrl+N or Ctrl+C.
-enum class Command : std::uint8_t { ToggleHal, NewPatient, OpenReferences, OpenAbout, Close, Copy };
+enum class Command : std::uint8_t { ToggleHal, NewPatient, Copy, OpenReferences, OpenAbout, Close };
 
 struct CommandRow {
   int id;

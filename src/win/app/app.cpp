@@ -124,9 +124,9 @@ int App::run() {
   return 0;
 }
 
-// Ctrl+C anywhere in the main or the HAL window copies the results, except
-// in a measurement box with a selection, where it copies that selection;
-// Ctrl+N starts the next patient.
+// Ctrl+C anywhere in the main or the HAL window copies the record, except in
+// a measurement box with a selection the user made, where it copies that
+// selection; Ctrl+N starts the next patient.
 bool App::translateAccelerator(HACCEL accelerators, MSG& message) const {
   if (message.message != WM_KEYDOWN || accelerators == nullptr || mainWindow == nullptr) {
     return false;
@@ -135,15 +135,8 @@ bool App::translateAccelerator(HACCEL accelerators, MSG& message) const {
   if (root != mainWindow && (root != halWindow || halWindow == nullptr)) {
     return false;
   }
-  wchar_t windowClass[16] = {};
-  GetClassNameW(message.hwnd, windowClass, 16);
-  if (message.wParam == 'C' && lstrcmpiW(windowClass, L"Edit") == 0) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(message.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    if (start != end) {
-      return false;
-    }
+  if (message.wParam == 'C' && copiesOwnSelection(message.hwnd)) {
+    return false;
   }
   return TranslateAcceleratorW(mainWindow, accelerators, &message) != 0;
 }

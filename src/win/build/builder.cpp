@@ -1,5 +1,8 @@
 #include "win/build/builder.h"
 
+// After windows.h, which it needs.
+#include <imm.h>
+
 #include "core/windows/dpi.h"
 #include "win/platform/dpi.h"
 #include "win/platform/win.h"
@@ -54,6 +57,11 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
                         WS_CHILD | WS_VISIBLE | row.style, box.x, box.y, box.width, box.height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (row.role == Role::MeasurementBox) {
+      // Numbers only: with no input method, no composition can stand in a
+      // box that has lost the focus, shown but not yet its text.
+      ImmAssociateContextEx(control, nullptr, 0);
+    }
   }
   // The focus is drawn from the start, not only once a key has been pressed:
   // the keyboard reaches every control, and a user must see where it is.

@@ -25,6 +25,14 @@ void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int
     const std::wstring text = wide(run.text);
     TextOutW(dc, scaled(run.x, dpi), scaled(run.y, dpi), text.c_str(), static_cast<int>(text.size()));
   }
+  if (view.frame) {
+    Brush frame(CreateSolidBrush(colorRef(*view.frame)));
+    RECT edge = client;
+    for (int k = scaled(2, dpi); k > 0; --k) {
+      FrameRect(dc, &edge, frame.get());
+      InflateRect(&edge, -1, -1);
+    }
+  }
 }
 
 void showCell(HWND cell, const CellView& view) {

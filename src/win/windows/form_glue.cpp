@@ -13,32 +13,43 @@ void setCheck(HWND button, bool checked) {
 
 }  // namespace
 
-int chooseFromControl(App& app, HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row) {
+int chooseFromControl(App& app, HWND window, WindowKind kind, const ControlRow& row) {
   const int option = row.role == Role::Option ? row.option : 0;
-  if ((row.role != Role::Option && row.role != Role::Points) || !form.choose(row.item, option)) {
+  if ((row.role != Role::Option && row.role != Role::Points) ||
+      !app.session.form(kind).choose(row.item, option)) {
     return 0;
   }
-  showItem(window, kind, form, row.item);
+  showItem(app.session, window, kind, row.item);
   if (row.role == Role::Points) {
     app.focusStop(window, kind, {Role::Option, row.item});
   }
   return row.item;
 }
 
-void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item) {
+void showItem(const Session& session, HWND window, WindowKind kind, int item) {
+  const ScoredForm& form = session.form(kind);
   const OptionMarks marks = form.marks(item);
   setCheck(controlOf(window, kind, Role::Option, item, 1), marks.option1);
   setCheck(controlOf(window, kind, Role::Option, item, 2), marks.option2);
-  showCell(controlOf(window, kind, Role::Points, item), form.pointsView(item));
+  showCell(controlOf(window, kind, Role::Points, item), session.pointsView(form, item));
   showCell(controlOf(window, kind, Role::Total), form.summaryView(totalSummary));
   if (HWND classCell = controlOf(window, kind, Role::Class)) {
     showCell(classCell, form.summaryView(classSummary));
   }
 }
 
-void showForm(HWND window, WindowKind kind, const ScoredForm& form) {
-  for (int item = 1; item <= form.itemCount(); ++item) {
-    showItem(window, kind, form, item);
+void showForm(const Session& session, HWND window, WindowKind kind) {
+  for (int item = 1; item <= session.form(kind).itemCount(); ++item) {
+    showItem(session, window, kind, item);
+  }
+}
+
+void showPoints(const App& app) {
+  for (const auto& [kind, window] : {std::pair{WindowKind::Main, app.mainWindow}, std::pair{WindowKind::Hal, app.halWindow}}) {
+    const ScoredForm& form = app.session.form(kind);
+    for (int item = 1; window != nullptr && item <= form.itemCount(); ++item) {
+      showCell(controlOf(window, kind, Role::Points, item), app.session.pointsView(form, item));
+    }
   }
 }
 
@@ -52,7 +63,7 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   const HFONT font = app.font(windowTable(kind).font, dpi);
   switch (row->role) {
     case Role::Points:
-      drawCellItem(item, form.pointsView(row->item), font, dpi);
+      drawCellItem(item, app.session.pointsView(form, row->item), font, dpi);
       break;
     case Role::Total:
       drawCellItem(item, form.summaryView(totalSummary), font, dpi);

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "core/forms/scored_form.h"
+#include "core/session.h"
 #include "core/windows/window_tables.h"
 
 namespace tollandra {
@@ -16,13 +16,16 @@ class App;
 // item's marks and cells; after a points cell the focus goes to the item's
 // chosen option, where it can be seen. The item chosen, or 0 when the
 // control is neither.
-int chooseFromControl(App& app, HWND window, WindowKind kind, ScoredForm& form, const ControlRow& row);
+int chooseFromControl(App& app, HWND window, WindowKind kind, const ControlRow& row);
 
 // Shows an item's two marks (both are set, whatever the buttons did on the
 // click), its points cell and the form's summary cells.
-void showItem(HWND window, WindowKind kind, const ScoredForm& form, int item);
+void showItem(const Session& session, HWND window, WindowKind kind, int item);
 // Every item of the form, as showItem.
-void showForm(HWND window, WindowKind kind, const ScoredForm& form);
+void showForm(const Session& session, HWND window, WindowKind kind);
+// The points cells of both forms, which show whether the measurements
+// contradict an answer.
+void showPoints(const App& app);
 
 // Answers WM_DRAWITEM of the main or the HAL window: the view the cell's role
 // shows, in the window's font (the results in their fixed-pitch one).

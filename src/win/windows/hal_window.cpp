@@ -36,7 +36,7 @@ void onCommand(App& app, HWND window, int id) {
   if (row->role == Role::Hide) {
     ShowWindow(window, SW_HIDE);
   } else if (row->role != Role::Option || !app.movingFocus()) {
-    chooseFromControl(app, window, kind, app.session.hal, *row);
+    chooseFromControl(app, window, kind, *row);
   }
 }
 

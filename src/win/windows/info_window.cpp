@@ -132,6 +132,15 @@ int buttonOfKey(const InfoWindow& info, int id) {
   return introduction ? controlId(info.table.kind, Role::Start) : 0;
 }
 
+// "終了": the introduction goes, then the main window, which ends the
+// program; nothing of the main window can be used in between.
+void exitProgram(const InfoWindow& info) {
+  CloseInfoWnd(info.window, 0);
+  if (info.app.mainWindow != nullptr) {
+    SendMessageW(info.app.mainWindow, WM_CLOSE, 0, 0);
+  }
+}
+
 void onCommand(InfoWindow& info, int id) {
   const ControlRow* row = findControl(info.table.kind, buttonOfKey(info, id));
   if (row == nullptr) {
@@ -140,10 +149,7 @@ void onCommand(InfoWindow& info, int id) {
   if (row->role == Role::Close || row->role == Role::Start) {
     CloseInfoWnd(info.window, 0);
   } else if (row->role == Role::Exit) {
-    SendMessageW(info.window, WM_CLOSE, 0, 0);
-    if (info.app.mainWindow != nullptr) {
-      SendMessageW(info.app.mainWindow, WM_CLOSE, 0, 0);
-    }
+    exitProgram(info);
   }
 }
 
@@ -193,7 +199,13 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CLOSE:
-      CloseInfoWnd(window, 0);
+      // The disclaimer is accepted only by "始める": closing it any other way
+      // (Alt+F4) declines it.
+      if (info->table.kind == WindowKind::Introduction) {
+        exitProgram(*info);
+      } else {
+        CloseInfoWnd(window, 0);
+      }
       return 0;
     case WM_DPICHANGED:
       info->dpi = LOWORD(wParam);

@@ -1,5 +1,6 @@
 // The main window: the risk score form above, the %VC panel below, the menu.
 
+#include "core/info/texts.h"
 #include "core/windows/placement.h"
 #include "win/app/app.h"
 #include "win/build/builder.h"
@@ -7,6 +8,9 @@
 #include "win/platform/clipboard.h"
 #include "win/windows/form_glue.h"
 #include "win/windows/windows.h"
+#ifdef TOLLANDRA_TEST_HOOKS
+#include "win/testing/test_hooks.h"
+#endif
 
 namespace tollandra {
 namespace {
@@ -20,43 +24,114 @@ constexpr UINT openIntroduction = WM_APP + 1;
 // after its command would give the activation back to the main window.
 constexpr UINT bringHalForward = WM_APP + 2;
 
+RecordTime now() {
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  return RecordTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+}
+
+// Shows for a few seconds that the record was copied.
+constexpr UINT_PTR copyNoticeTimer = 1;
+constexpr UINT copyNoticeMs = 3000;
+
 void showResults(const App& app, HWND window) {
   for (ReferenceEquation equation : allEquations) {
     showCell(controlOf(window, kind, Role::ResultBox, static_cast<int>(equation)),
              app.session.panel.resultView(equation));
   }
   showCell(controlOf(window, kind, Role::LowerLimitLine), app.session.panel.lowerLimitView());
+  showPoints(app);
 }
 
 void recalculateVc(App& app, HWND window) {
-  if (app.session.recalculateVc()) {
-    showItem(window, kind, app.session.risk, sexFactor);
-    showResults(app, window);
-  }
+  app.session.recalculateVc();
+  showResults(app, window);
 }
 
-// Reads one box into the panel and writes the cleaned text or the sentinel
-// back; refuses a value outside its limits with a message, after which the
-// box has the focus again, its text selected, to be typed over. Nothing once
-// the main window is closing.
-void readBox(App& app, HWND window, Measurement which) {
+// Whether a box's selection is one the user made (with the mouse, Shift and
+// a movement key, or Ctrl+A), kept in the box's own user data. One the
+// program made (Tab into the box, a refusal) is not copied by Ctrl+C.
+void setUserSelection(HWND box, bool user) { SetWindowLongPtrW(box, GWLP_USERDATA, user ? 1 : 0); }
+
+void selectAll(HWND box) {
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  setUserSelection(box, false);
+}
+
+// Reads one box into the panel and writes back what it keeps: the cleaned
+// value, the sentinel, or a refused entry as typed, drawn in red. A refusal
+// the user has not seen yet comes with its message, after which the box has
+// the focus again with its text selected, to be corrected. Whether the box
+// holds a refused entry. Nothing once the main window is closing.
+bool readBox(App& app, HWND window, Measurement which) {
   if (app.mainClosing) {
-    return;
+    return false;
   }
   HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
   const Reading reading = app.session.panel.read(which, windowText(box));
   // Stored and written back before any message: while the message box is up,
   // another box's reading may run and must not see the refused value.
-  setWindowText(box, reading.text);
+  if (windowText(box) != reading.text) {
+    setWindowText(box, reading.text);
+  }
+  InvalidateRect(box, nullptr, TRUE);  // red for a refused entry, black otherwise
   showResults(app, window);
   if (reading.message) {
     MessageBoxW(window, wide(reading.message->text).c_str(), wide(reading.message->caption).c_str(),
                 MB_OK | MB_ICONQUESTION);
     if (!app.mainClosing && IsWindowEnabled(window)) {
       app.focus(box);
-      SendMessageW(box, EM_SETSEL, 0, -1);
+      selectAll(box);
     }
   }
+  return reading.refused;
+}
+
+// The box that has the focus, read as leaving it would read it. Whether it
+// holds a valid value or none, rather than a refused entry.
+bool readFocusedBox(App& app, HWND window) {
+  HWND focused = GetFocus();
+  const ControlRow* row = IsChild(window, focused) ? findControl(kind, GetDlgCtrlID(focused)) : nullptr;
+  if (row == nullptr || row->role != Role::MeasurementBox) {
+    return true;
+  }
+  const bool refused = readBox(app, window, static_cast<Measurement>(row->item));
+  recalculateVc(app, window);
+  return !refused;
+}
+
+// "%VC 計算  → ": all three boxes read, then computed; a box refused, by
+// now or before, gets the focus, the first from the top.
+void computeAll(App& app, HWND window) {
+  HWND firstRefused = nullptr;
+  for (Measurement which : allMeasurements) {
+    if (readBox(app, window, which) && firstRefused == nullptr) {
+      firstRefused = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
+    }
+  }
+  recalculateVc(app, window);
+  if (firstRefused != nullptr && !app.mainClosing && IsWindowEnabled(window)) {
+    app.focus(firstRefused);
+    selectAll(firstRefused);
+  }
+}
+
+// The record on the clipboard, said so for a few seconds; or, when the
+// clipboard will not take it, said so in a message. Nothing is copied while
+// the focused box holds a refused entry.
+void copyRecord(App& app, HWND window) {
+  if (!readFocusedBox(app, window)) {
+    MessageBeep(MB_ICONWARNING);
+    return;
+  }
+  HWND notice = controlOf(window, kind, Role::CopyNotice);
+  if (!copyToClipboard(window, app.session.summary(now()))) {
+    setWindowText(notice, "");
+    MessageBoxW(window, wide(copyFailedText).c_str(), wide(copyFailedTitle).c_str(), MB_OK | MB_ICONWARNING);
+    return;
+  }
+  setWindowText(notice, copyNotice);
+  SetTimer(window, copyNoticeTimer, copyNoticeMs, nullptr);
 }
 
 // Whether the window lies under the other one, where the other covers it.
@@ -113,11 +188,50 @@ std::string keptBesideSelection(HWND box) {
   return utf8(text);
 }
 
+bool selectsByKey(WPARAM key) {
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+      return GetKeyState(VK_SHIFT) < 0;
+    default:
+      return false;
+  }
+}
+
 // The boxes take from the keyboard only what a measurement is typed with;
-// anything else is dropped without a beep.
+// anything else is dropped without a beep. They also note who made their
+// selection.
 LRESULT CALLBACK MeasurementBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CHAR && !acceptsTyped(keptBesideSelection(box), static_cast<char32_t>(wParam))) {
-    return 0;
+  switch (message) {
+    case WM_CHAR:
+      if (!acceptsTyped(keptBesideSelection(box), static_cast<char32_t>(wParam))) {
+        return 0;
+      }
+      if (wParam == 0x01) {  // Ctrl+A, which not every edit control knows
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        setUserSelection(box, true);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      setUserSelection(box, false);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN:
+      if (message != WM_KEYDOWN || selectsByKey(wParam)) {
+        const LRESULT result = CallWindowProcW(editProcedure, box, message, wParam, lParam);
+        setUserSelection(box, true);
+        return result;
+      }
+      break;
+    default:
+      break;
   }
   return CallWindowProcW(editProcedure, box, message, wParam, lParam);
 }
@@ -156,18 +270,12 @@ void startNewPatient(App& app, HWND window) {
                   inputRule(which).sentinel);
   }
   showResults(app, window);
-  showForm(window, kind, app.session.risk);
+  showForm(app.session, window, kind);
   if (app.halWindow != nullptr) {
-    showForm(app.halWindow, WindowKind::Hal, app.session.hal);
+    showForm(app.session, app.halWindow, WindowKind::Hal);
   }
   app.forgetFocus(window);
   app.focusStop(window, kind, nextTabStop(kind, {}, false));
-}
-
-RecordTime now() {
-  SYSTEMTIME local{};
-  GetLocalTime(&local);
-  return RecordTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
 }
 
 void runCommand(App& app, HWND window, Command command) {
@@ -188,7 +296,7 @@ void runCommand(App& app, HWND window, Command command) {
       onMenuClose(app, window);
       break;
     case Command::Copy:
-      copyToClipboard(window, app.session.summary(now()));
+      copyRecord(app, window);
       break;
   }
 }
@@ -205,12 +313,21 @@ void onCommand(App& app, HWND window, int id, int notification) {
   }
   if (row->role == Role::MeasurementBox) {
     const auto which = static_cast<Measurement>(row->item);
+    HWND box = GetDlgItem(window, id);
     if (notification == EN_KILLFOCUS) {
       readBox(app, window, which);
       recalculateVc(app, window);
+    } else if (notification == EN_CHANGE) {
+      const bool wasRefused = app.session.panel.input(which).refused;
+      if (app.session.panel.edited(which, windowText(box))) {
+        showResults(app, window);
+        if (wasRefused) {
+          InvalidateRect(box, nullptr, TRUE);
+        }
+      }
     } else if (notification == EN_SETFOCUS && inputRule(which).focusSelection) {
       const Selection selection = *inputRule(which).focusSelection;
-      SendMessageW(GetDlgItem(window, id), EM_SETSEL, static_cast<WPARAM>(selection.start), selection.end);
+      SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(selection.start), selection.end);
     }
     return;
   }
@@ -221,19 +338,28 @@ void onCommand(App& app, HWND window, int id, int notification) {
     return;
   }
   if (row->role == Role::Compute) {
-    for (Measurement which : allMeasurements) {
-      readBox(app, window, which);
-    }
-    recalculateVc(app, window);
+    computeAll(app, window);
     return;
   }
-  const int item = chooseFromControl(app, window, kind, app.session.risk, *row);
+  const int item = chooseFromControl(app, window, kind, *row);
   if (item == sexFactor) {
     recalculateVc(app, window);
   }
 }
 
 }  // namespace
+
+bool copiesOwnSelection(HWND control) {
+  wchar_t windowClass[16] = {};
+  GetClassNameW(control, windowClass, 16);
+  if (lstrcmpiW(windowClass, L"Edit") != 0 || GetWindowLongPtrW(control, GWLP_USERDATA) == 0) {
+    return false;
+  }
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return start != end;
+}
 
 LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   App* app = attachApp(window, message, lParam);
@@ -267,6 +393,22 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_CTLCOLOREDIT: {
+      // A refused entry stays in its box, in red, until it is corrected.
+      const LRESULT brush = DefWindowProcW(window, message, wParam, lParam);
+      const ControlRow* row = findControl(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      if (row != nullptr && row->role == Role::MeasurementBox &&
+          app->session.panel.input(static_cast<Measurement>(row->item)).refused) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(red));
+      }
+      return brush;
+    }
+    case WM_TIMER:
+      if (wParam == copyNoticeTimer) {
+        KillTimer(window, copyNoticeTimer);
+        setWindowText(controlOf(window, kind, Role::CopyNotice), "");
+      }
+      return 0;
     case WM_ACTIVATE:
       followActivation(*app, window, kind, wParam);
       return 0;
@@ -302,6 +444,11 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       onCommand(*app, window, LOWORD(wParam), HIWORD(wParam));
       return 0;
     default:
+#ifdef TOLLANDRA_TEST_HOOKS
+      if (const std::optional<LRESULT> answer = testing::answerTest(window, message)) {
+        return *answer;
+      }
+#endif
       return DefWindowProcW(window, message, wParam, lParam);
   }
 }

@@ -15,6 +15,10 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // creation, so the messages of creation reach only the class's default.
 LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Whether Ctrl+C in the control copies its selection: an edit box with a
+// selection the user made, not one the program made.
+bool copiesOwnSelection(HWND control);
+
 // The main window, centred and shown; nullptr when the window system refused.
 HWND createMainWindow(App& app);
 // The HAL window, hidden, placed against the main window.
