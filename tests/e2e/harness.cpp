@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/windows/dpi.h"
 #include "win/build/builder.h"
+#include "win/platform/dpi.h"
 
 namespace e2e {
 std::wstring recordTimeLine() {
@@ -19,6 +21,19 @@ std::wstring copied(const Program& program) {
   pressKeys({VK_CONTROL, 'C'});
   program.settle();
   return clipboardText();
+}
+
+HWND openAboutShowingItsPapersWhole(const Program& program) {
+  program.menu(Command::OpenAbout);
+  HWND about = program.waitWindow(WindowKind::About);
+  const RECT page = clientOnScreen(about);
+  const int dpi = tollandra::windowDpi(about);
+  const RECT papers{page.left, page.top + tollandra::scaled(218, dpi), page.right,
+                    page.top + tollandra::scaled(296, dpi)};
+  EXPECT_GT(count(capture(papers), isRed), 0);
+  EXPECT_EQ(count(capture({papers.right - tollandra::scaled(16, dpi), papers.top, papers.right, papers.bottom}), isRed), 0)
+      << "a paper runs past the page at " << dpi << " DPI";
+  return about;
 }
 
 bool holds(const Capture& pixels, COLORREF colour) {

@@ -93,6 +93,9 @@ testing::AssertionResult fitsTheScreen(const Program& program);
 std::wstring recordTimeLine();
 // Ctrl+C, and what it put on the clipboard.
 std::wstring copied(const Program& program);
+// Opens About from the menu and checks that its papers (rows 9 to 12) are
+// painted and end inside the page; the About window.
+HWND openAboutShowingItsPapersWhole(const Program& program);
 // Whether the capture holds a pixel of exactly that colour.
 bool holds(const Capture& pixels, COLORREF colour);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.

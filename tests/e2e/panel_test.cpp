@@ -16,6 +16,9 @@
 namespace e2e {
 namespace {
 
+// The warning sign's yellow; a question mark has none.
+bool isWarningYellow(COLORREF c) { return GetRValue(c) >= 200 && GetGValue(c) >= 160 && GetBValue(c) <= 80; }
+
 constexpr int age = 1, height = 2, vc = 3;  // the measurement boxes, in reading order
 
 // The worked examples. A woman of 60 years and 170 cm, worked by hand:
@@ -71,7 +74,7 @@ TEST(VcPanel, ResultsGoWithTheirInputsAndComeBackWithAValidOne) {
     int box;
     const wchar_t* entry;
     const wchar_t* refusal;  // the message's title, or none
-  } ways[] = {{vc, L"", nullptr}, {height, L"abc", nullptr}, {age, L"172", L"年齢（ 17 - 100 才 ）"}};
+  } ways[] = {{vc, L"", nullptr}, {height, L"abc", nullptr}, {age, L"172", L"年齢の入力"}};
   for (const auto& way : ways) {
     enterExample(program);
     HWND box = program.control(Role::MeasurementBox, way.box);
@@ -145,7 +148,7 @@ TEST(VcPanel, TheLowerLimitLineJudgesByTheLimitNotByThePercent) {
 }
 
 // A refused entry stays in its box as typed, red and selected, with the
-// focus, from before the message is up; leaving it again raises no second
+// focus, from before its warning is up; leaving it again raises no second
 // message. A reading that the opening of a window sets off ends before the
 // window opens.
 TEST(VcPanel, ARefusedEntryStaysToBeCorrectedAndEndsBeforeAWindowOpens) {
@@ -155,7 +158,8 @@ TEST(VcPanel, ARefusedEntryStaysToBeCorrectedAndEndsBeforeAWindowOpens) {
   click(program.control(Role::MeasurementBox, height));
   ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
   EXPECT_EQ(text(box), L"800");
-  EXPECT_EQ(answerMessage(program), L"ＶＣ（ 1,000 - 6,000 mL ）\n入力：800\u30001,000 - 6,000 で入力を！");
+  EXPECT_GT(count(capture(windowRect(program.messageBox())), isWarningYellow), 0);  // a warning, not a question
+  EXPECT_EQ(answerMessage(program), L"VC の入力\n「800」は範囲外です。VC は 1,000 ～ 6,000 mL で入力してください。");
   program.settle();
   EXPECT_EQ(program.focus(), box);
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
@@ -185,9 +189,8 @@ TEST(VcPanel, ALongPasteIsRefusedAndTheProgramAnswers) {
   pressKeys({VK_CONTROL, 'V'});
   ASSERT_TRUE(waitUntil([&] { return text(box).size() == digits.size(); }));
   click(program.control(Role::MeasurementBox, age));
-  EXPECT_EQ(answerMessage(program), L"ＶＣ（ 1,000 - 6,000 mL ）\n入力：" +
-                                        tollandra::wide(digits.substr(0, 32)) +
-                                        L"…\u30001,000 - 6,000 で入力を！");
+  EXPECT_EQ(answerMessage(program), L"VC の入力\n「" + tollandra::wide(digits.substr(0, 32)) +
+                                        L"…」は範囲外です。VC は 1,000 ～ 6,000 mL で入力してください。");
   EXPECT_NE(program.answers(), L"");
   EXPECT_EQ(text(box).size(), digits.size());
 }

@@ -53,25 +53,36 @@ TEST(MainWindow, OpensUnderTheIntroductionAndEveryWayOutEndsWithCodeZeroAndNoMes
   }
 }
 
-// About's longest line (y 120) reaches far right, and the references are one
-// white from edge to edge: both pages paint where they are, not where they
-// were made. Each closes its own way and gives the main window back.
+// About's longest line (y 120) reaches far right, the papers (rows 9 to 12)
+// end inside the page, and the references are one white from edge to edge:
+// both pages paint where they are, not where they were made. A source can
+// be selected but not changed. Each closes its own way and gives the main
+// window back.
 TEST(InfoWindows, TheMenuOpensThemModalAndTheyPaintAcrossTheirWidth) {
   Program program;
-  program.menu(Command::OpenAbout);
-  HWND about = program.waitWindow(WindowKind::About);
+  HWND about = openAboutShowingItsPapersWhole(program);
   EXPECT_FALSE(IsWindowEnabled(program.main()));
-  RECT page = clientOnScreen(about);
+  const RECT page = clientOnScreen(about);
   EXPECT_GT(count(capture({page.left + 450, page.top + 118, page.right, page.top + 136}), isRed), 0);
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(about); }));
 
   program.menu(Command::OpenReferences);
   HWND references = program.waitWindow(WindowKind::References);
-  page = clientOnScreen(references);
+  const RECT sources = clientOnScreen(references);
   for (int y : {10, 110}) {
-    EXPECT_EQ(count(capture({page.left, page.top + y, page.right, page.top + y + 2}), isOther), 0) << y;
+    EXPECT_EQ(count(capture({sources.left, sources.top + y, sources.right, sources.top + y + 2}), isOther), 0) << y;
   }
+  // Read-only, a box stays white beside its text (Baldwin's authors, y 180).
+  EXPECT_EQ(count(capture({sources.left + 300, sources.top + 184, sources.left + 540, sources.top + 192}), isOther), 0);
+  HWND source = program.control(Role::Reference, 3, 1, WindowKind::References);
+  const std::wstring before = text(source);
+  click(source);
+  typeText(L"x");
+  pressKeys({VK_BACK});
+  program.settle();
+  EXPECT_EQ(text(source), before);
+  EXPECT_EQ(before, L"●Baldwin ED, Cournand A, Richards DW.");
   click(program.control(Role::Close, 0, 0, WindowKind::References));
   EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && !IsWindow(references); }));
 }
@@ -144,18 +155,23 @@ TEST(Clicks, ADoubleClickActsOnce) {
   EXPECT_EQ(program.focus(), program.control(Role::Option, 3, 1));
 }
 
-// A band and its colour for a complete score only: 女性 alone leaves six
-// factors open, on white; all seven answered show the band on its colour.
-TEST(Scores, ABandAndItsColourOnlyForACompleteScore) {
+// A band, its colour and what it predicts for a complete score only: 女性
+// alone leaves six factors open, on white; all seven answered show the band
+// on its colour and its prediction under it.
+TEST(Scores, ABandItsColourAndItsPredictionOnlyForACompleteScore) {
   Program program;
   HWND total = program.control(Role::Total);
+  HWND prediction = program.control(Role::Prediction, 1);
   click(program.control(Role::Option, 1, 2));
   EXPECT_TRUE(waitUntil([&] { return text(total) == L"0 （未回答 6）"; })) << tollandra::utf8(text(total));
   EXPECT_FALSE(holds(capture(clientOnScreen(total)), RGB(192, 255, 255)));
+  EXPECT_EQ(text(prediction), L"");
   for (int item = 2; item <= 7; ++item) click(program.control(Role::Option, item, 2));
   EXPECT_TRUE(waitUntil([&] { return text(total) == L"0 （低リスク）"; })) << tollandra::utf8(text(total));
   program.settle();
   EXPECT_TRUE(holds(capture(clientOnScreen(total)), RGB(192, 255, 255)));
+  EXPECT_EQ(text(prediction), L"術後30日以内の急性増悪の予測確率 10 % 未満");
+  EXPECT_GT(count(capture(clientOnScreen(prediction)), [](COLORREF c) { return c == RGB(0, 0, 0); }), 0);
 }
 
 // Ctrl+N and the menu item bring back the state after "始める": no answer in

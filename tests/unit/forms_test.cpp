@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,13 @@ Clicks answered(const std::string& options) {
 // steroids 3, history 5, %VC <= 80 1, UIP 4, KL-6 2, segmentectomy 4. A band
 // shows once every factor is answered; until then the total, on white, with
 // the count of open factors. An open factor, the sex as much as any, is
-// worth nothing and counts as open.
+// worth nothing and counts as open. A complete score shows what its band
+// predicts: an acute exacerbation within 30 days in under 10 %, 10 to 25 %,
+// over 25 %.
 TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhatIsOpen) {
   const std::string low = "　（低リスク）", mid = "　（中リスク）", high = "　（高リスク）";
+  const std::map<std::string, std::string> predicted = {
+      {low, "10 % 未満"}, {mid, "10～25 %"}, {high, "25 % 超"}};
   const struct {
     Clicks clicks;
     int total, x;
@@ -53,23 +58,31 @@ TEST(RiskForm, ACompleteScoreFallsIntoThePublishedBandsAnIncompleteOneCountsWhat
   for (const auto& c : cases) {
     const CellView total{
         true, c.fill, {{std::to_string(c.total), c.x, 5, black, {}}, {c.level, 45, 5, black, {}}}};
-    EXPECT_EQ(clicked(riskFormDefinition(), c.clicks).summaryView(totalSummary), total) << c.total;
+    const ScoredForm form = clicked(riskFormDefinition(), c.clicks);
+    EXPECT_EQ(form.summaryView(totalSummary), total) << c.total;
+    const auto band = predicted.find(c.level);
+    EXPECT_EQ(form.predictionLines(),
+              band == predicted.end() ? std::vector<std::string>{}
+                                      : std::vector<std::string>{"術後30日以内の急性増悪の予測確率 " + band->second})
+        << c.total;
   }
 }
 
 // One point a finding; the total on white, the class 0, 1, or 2 and more on
-// its colour once all three findings are answered, a blank white cell before.
+// its colour once all three findings are answered, a blank white cell
+// before; then, in two lines, the cumulative incidence the class predicts.
 TEST(HalScore, TotalOnWhiteAndClassOnItsColourOnceComplete) {
   const struct {
     Clicks clicks;
     int total;
     const char* classText;
     Rgb classFill;
-  } cases[] = {{{{1, 2}, {2, 1}, {3, 2}}, 1, " 1", levelMid},
-               {{{1, 2}, {2, 2}, {3, 2}}, 0, " 0", levelLow},
-               {{{1, 1}, {2, 2}, {3, 0}}, 2, "2≧", levelHigh},
-               {{{1, 1}, {2, 1}, {3, 1}}, 3, "2≧", levelHigh},
-               {{{1, 1}, {3, 0}}, 2, nullptr, white}};
+    const char* incidence;
+  } cases[] = {{{{1, 2}, {2, 1}, {3, 2}}, 1, " 1", levelMid, "1年 4.7 %・3年 12.0 %・5年 17.7 %"},
+               {{{1, 2}, {2, 2}, {3, 2}}, 0, " 0", levelLow, "1年 1.9 %・3年 5.1 %・5年 7.7 %"},
+               {{{1, 1}, {2, 2}, {3, 0}}, 2, "≧2", levelHigh, "1年 8.0 %・3年 19.7 %・5年 28.7 %"},
+               {{{1, 1}, {2, 1}, {3, 1}}, 3, "≧2", levelHigh, "1年 8.0 %・3年 19.7 %・5年 28.7 %"},
+               {{{1, 1}, {3, 0}}, 2, nullptr, white, nullptr}};
   for (const auto& c : cases) {
     const ScoredForm form = clicked(halFormDefinition(), c.clicks);
     EXPECT_EQ(form.summaryView(totalSummary),
@@ -77,6 +90,9 @@ TEST(HalScore, TotalOnWhiteAndClassOnItsColourOnceComplete) {
     std::vector<TextRun> classRuns;
     if (c.classText != nullptr) classRuns.push_back({c.classText, 25, 5, black, {}});
     EXPECT_EQ(form.summaryView(classSummary), (CellView{true, c.classFill, classRuns})) << c.total;
+    std::vector<std::string> lines;
+    if (c.incidence != nullptr) lines = {"急性増悪の推定累積発症率（特発性間質性肺炎での値）", c.incidence};
+    EXPECT_EQ(form.predictionLines(), lines) << c.total;
   }
 }
 

@@ -13,13 +13,15 @@ using namespace std::string_view_literals;
 
 using enum Measurement;
 
-// Each box's refusal: its caption, then its text around the quoted entry.
-RefusalMessage refusal(Measurement box, const std::string& entry, bool twoNumbers = false) {
-  const char* captions[] = {"年齢（ 17 - 100 才 ）", "身長（ 94 - 210 cm ）", "ＶＣ（ 1,000 - 6,000 mL ）"};
-  const char* tails[] = {"\u300017 - 100 で入力を！", "\u300094 - 210 で入力を！",
-                         "\u30001,000 - 6,000 で入力を！"};
+// Each box's refusal, under a warning: its title, then its text around the
+// quoted entry, asking for the box's limits.
+Message refusal(Measurement box, const std::string& entry, bool twoNumbers = false) {
+  const char* captions[] = {"年齢の入力", "身長の入力", "VC の入力"};
+  const char* limits[] = {"年齢は 17 ～ 100 歳で", "身長は 94 ～ 210 cm で", "VC は 1,000 ～ 6,000 mL で"};
   const auto k = static_cast<std::size_t>(box) - 1;
-  return {captions[k], "入力：" + entry + (twoNumbers ? "\u3000数値は 1 つだけで入力を！" : tails[k])};
+  const std::string text = twoNumbers ? "」には数値が 2 つ以上含まれています。" + std::string(limits[k]) + " 1 つだけ"
+                                      : "」は範囲外です。" + std::string(limits[k]);
+  return {captions[k], "「" + entry + text + "入力してください。", MessageIcon::Warning};
 }
 
 // Limits are inclusive: each is accepted, and a tenth beyond it refused with
@@ -40,6 +42,7 @@ TEST(ReadMeasurement, AcceptsOneNumberWithinTheLimitsAndRefusesWithTheBoxsMessag
     bool twoNumbers = false;
   } cases[] = {{Age, "17", 17, "17", {}},
                {Age, "100", 100, "100", {}},
+               {Age, "16", 0, "16", "16"},
                {Age, "16.9", 0, "16.9", "16.9"},
                {Age, "100.1歳", 0, "100.1歳", "100.1歳"},
                {Height, "94", 94, "94", {}},
@@ -48,6 +51,7 @@ TEST(ReadMeasurement, AcceptsOneNumberWithinTheLimitsAndRefusesWithTheBoxsMessag
                {Vc, "1000", 1000, "1000", {}},
                {Vc, "6000", 6000, "6000", {}},
                {Vc, "999.9", 0, "999.9", "999.9"},
+               {Vc, "6001mL", 0, "6001mL", "6001mL"},
                {Age, "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19", 0,
                 "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19",
                 "\uFF10\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18\uFF19"},
@@ -71,7 +75,7 @@ TEST(ReadMeasurement, AcceptsOneNumberWithinTheLimitsAndRefusesWithTheBoxsMessag
                {Vc, nines, 0, nines, nines},
                {Age, std::string(31, '7') + "歳と" + std::string(9999, '7'), 0, "", std::string(31, '7') + "歳…", true}};
   for (const auto& c : cases) {
-    std::optional<RefusalMessage> message;
+    std::optional<Message> message;
     if (c.quoted) message = refusal(c.box, *c.quoted, c.twoNumbers);
     const Reading reading = readMeasurement(c.raw, inputRule(c.box));
     EXPECT_EQ(reading, (Reading{c.value, c.text.empty() ? c.raw : c.text, message, c.quoted.has_value()}))

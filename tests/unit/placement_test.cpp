@@ -16,8 +16,8 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
     int width, height;
     Point main, intro;
   } screens[] = {{1920, 1080, {620, 240}, {690, 260}},
-                 {1366, 768, {343, 84}, {413, 104}},
-                 {1365, 768, {342, 84}, {412, 104}},
+                 {1366, 768, {343, 68}, {413, 104}},
+                 {1365, 768, {342, 68}, {412, 104}},
                  {539, 559, {-70, 0}, {0, 0}}};
   for (const auto& s : screens) {
     EXPECT_EQ(mainWindowOrigin(s.width, s.height, Rect{0, 0, s.width, s.height}), s.main)
@@ -43,7 +43,7 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   EXPECT_EQ(scaled(Box{190, 480, 193, 25}, 144), (Box{285, 720, 290, 38}));
   EXPECT_EQ(scaled(-5, 144), -8);
   EXPECT_EQ(scaled(-16, 120), -20);
-  EXPECT_EQ(mainWindowOrigin(1920, 1080, Rect{0, 0, 1920, 1040}, 144), (Point{450, 27}));
+  EXPECT_EQ(mainWindowOrigin(1920, 1080, Rect{0, 0, 1920, 1040}, 144), (Point{450, 0}));
   EXPECT_EQ(introductionOrigin(1920, 1080, 144), (Point{555, 120}));
   EXPECT_EQ(halWindowOrigin(Rect{450, 240, 0, 0}, 144), (Point{540, 120}));
   EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, 144), (Point{540, 1}));
@@ -51,17 +51,17 @@ TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }
 
-// The window is 675 px high (1013 at 150 %); a bottom below the work area
+// The window is 700 px high (1050 at 150 %); a bottom below the work area
 // moves up to its edge, but never above its top.
 TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
   const struct {
     int width, height, dpi;
     Rect work;
     Point main;
-  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 84}},
-               {1366, 768, 96, {0, 0, 1366, 728}, {343, 53}},
-               {1366, 768, 96, {0, 30, 1366, 768}, {343, 84}},
-               {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 67}},
+  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 68}},
+               {1366, 768, 96, {0, 0, 1366, 728}, {343, 28}},
+               {1366, 768, 96, {0, 30, 1366, 768}, {343, 68}},
+               {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 30}},
                {800, 600, 96, {0, 20, 800, 560}, {60, 20}}};
   for (const auto& c : cases)
     EXPECT_EQ(mainWindowOrigin(c.width, c.height, c.work, c.dpi), c.main) << c.work.bottom << " at " << c.dpi;

@@ -82,8 +82,8 @@ TEST(ResultSummary, ListsWhatWasAnsweredWhatIsOpenAndWhatEachResultCameFrom) {
            "JRS2001：%VC 63.8 %、予測 VC 2822 mL\r\n"
            "JRS2014：%VC 62.1 %、予測 VC 2899 mL、LLN 2283 mL、z -3.23、LLN 未満\r\n"
            "HAL 胸部ＣＴでの蜂巣肺(H)：なし 0点\r\nHAL 年齢：≦ ７５ 歳 0点（計算条件の年齢 80 歳と不一致）\r\n"
-           "HAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL Total points：0\r\n"
-           "HAL score：0 急性増悪の推定累積発症率 1年 1.9 %・3年 5.1 %・5年 7.7 %（特発性間質性肺炎での値）\r\n"},
+           "HAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL 合計点：0\r\n"
+           "HAL スコア：0 急性増悪の推定累積発症率 1年 1.9 %・3年 5.1 %・5年 7.7 %（特発性間質性肺炎での値）\r\n"},
       {"two HAL findings of three; the next patient starts blank",
        [](Session& s) {
          s.hal.choose(2, 1);
@@ -95,14 +95,14 @@ TEST(ResultSummary, ListsWhatWasAnsweredWhatIsOpenAndWhatEachResultCameFrom) {
          EXPECT_EQ(next.summary(made), heading);
        },
        heading + "HAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：≦ ２２２ U/L 0点\r\nHAL 未回答：胸部ＣＴでの蜂巣肺(H)\r\n"
-                 "HAL Total points：1\r\nHAL score：未回答の項目あり\r\n"},
+                 "HAL 合計点：1\r\nHAL スコア：未回答の項目あり\r\n"},
       {"HAL total 3 is class 2 and more",
        [](Session& s) {
          for (int item : {3, 1, 2}) s.hal.choose(item, 0);
        },
        heading + "HAL 胸部ＣＴでの蜂巣肺(H)：あり 1点\r\nHAL 年齢：＞ ７５歳 1点\r\nHAL ＬＤＨ：＞２２２ U/L "
-                 "1点\r\nHAL Total points：3\r\n"
-                 "HAL score：2≧ 急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 "
+                 "1点\r\nHAL 合計点：3\r\n"
+                 "HAL スコア：≧2 急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 "
                  "%（特発性間質性肺炎での値）\r\n"},
   };
   for (const auto& c : cases) {

@@ -124,8 +124,11 @@ TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
                {F, 60, 155, 2200, Baldwin, {2437, "2437 : Baldwin", 90.3, "90.3"}},
                {F, 60, 155, 2200, JRS2001, {2702, "2702 : JRS2001", 81.4, "81.4"}},
                {F, 60, 155, 2200, JRS2014, {2842, "2842 : JRS2014", 77.4, "77.4"}},
-               {M, 95, 170, 3000, JRS2014, {0, "17-90 yrs : JRS2014", 0, "", {Range::Of::Age, 17, 90}}},
-               {F, 95, 155, 2200, JRS2014, {0, "17-93 yrs : JRS2014", 0, "", {Range::Of::Age, 17, 93}}},
+               {M, 95, 170, 3000, JRS2014, {0, "範囲外 17-90 歳 : JRS2014", 0, "", {Range::Of::Age, 17, 90}}},
+               {F, 95, 155, 2200, JRS2014, {0, "範囲外 17-93 歳 : JRS2014", 0, "", {Range::Of::Age, 17, 93}}},
+               {M, 60, 100, 3000, JRS2014, {0, "範囲外 104-210 cm : JRS2014", 0, "", {Range::Of::Height, 104, 210}}},
+               {F, 18, 200, 3000, JRS2001, {0, "範囲外 20-100 歳 : JRS2001", 0, "", {Range::Of::Age, 20, 100}}},
+               {F, 60, 200, 3000, JRS2001, {0, "範囲外 120-190 cm : JRS2001", 0, "", {Range::Of::Height, 120, 190}}},
                {M, 40, 170, 3000, Baldwin, {3936, "3936 : Baldwin", 76.2, "76.2"}},
                {M, 25, 150, 3000, Baldwin, {3725, "3725 : Baldwin", 80.5, "80.5"}},
                {M, 45.9, 170, 3000, JRS2014, {4383, "4383 : JRS2014", 68.4, "68.4"}},
@@ -208,8 +211,10 @@ TEST(ResultRecord, NamesEachQuantityAndItsUnitOrTheRangeLeft) {
 }
 
 // The %VC right-aligned in 7 characters, red up to 80.0 and blue above; the
-// prediction right-aligned in 20 from x 70, or from x 60 when out of range.
+// prediction right-aligned in 20 from x 70. Out of range, the text starts at
+// the box's left edge, cut after 32 columns between whole characters.
 TEST(ResultView, PaintsThePercentRedUpToEightyAndAlignsBothTexts) {
+  const std::string sixteen = "範囲外範囲外範囲外範囲外範囲外範";  // 32 columns
   const struct {
     EquationResult result;
     std::vector<TextRun> runs;
@@ -219,7 +224,10 @@ TEST(ResultView, PaintsThePercentRedUpToEightyAndAlignsBothTexts) {
                 {{"   80.1 %", 0, 3, blue, white}, {"      3746 : Baldwin", 70, 3, black, white}}},
                {{500, "500 : JRS2001", 1234.5, "1234.5"},
                 {{" 1234.5 %", 0, 3, blue, white}, {"      500 : JRS2001", 70, 3, black, white}}},
-               {{0, "120-190 cm : JRS2001", 0, ""}, {{"120-190 cm : JRS2001", 60, 3, black, white}}}};
+               {{0, "範囲外 120-190 cm : JRS2001", 0, ""}, {{"範囲外 120-190 cm : JRS2001", 3, 3, black, white}}},
+               {{0, sixteen, 0, ""}, {{sixteen, 3, 3, black, white}}},
+               {{0, sixteen + " ", 0, ""}, {{sixteen, 3, 3, black, white}}},
+               {{0, sixteen + "囲", 0, ""}, {{sixteen, 3, 3, black, white}}}};
   for (const auto& c : cases) {
     EXPECT_EQ(resultView(c.result), (CellView{true, white, c.runs})) << c.result.predictedText;
   }

@@ -17,7 +17,8 @@ namespace {
 
 // What the shell relies on: ids unique in each window and apart from the
 // menu's, and every role that names a form item naming one the form has.
-// No text of the program calls the exacerbation 憎悪.
+// No text of the program calls the exacerbation 憎悪 (hatred, for 増悪), nor
+// names a placeholder person or institution.
 TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
   for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
                           WindowKind::References}) {
@@ -28,11 +29,13 @@ TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
       EXPECT_FALSE(commandOf(row.id).has_value()) << row.id;
       const bool formItem = row.role == Role::Option || row.role == Role::Points;
       EXPECT_TRUE(!formItem || (row.item >= 1 && row.item <= items)) << row.id;
-      EXPECT_EQ(row.caption.find("憎悪"), std::string_view::npos) << row.id;  // hatred, for 増悪
+      for (const char* wrong : {"憎悪", "山田", "○○", "△△"})
+        EXPECT_EQ(row.caption.find(wrong), std::string_view::npos) << row.id;
     }
     EXPECT_EQ(windowTable(kind).title.find("憎悪"), std::string_view::npos);
   }
-  for (const AboutLine& line : AboutLines) EXPECT_EQ(line.text.find("憎悪"), std::string_view::npos);
+  for (const AboutLine& line : AboutLines)
+    for (const char* wrong : {"憎悪", "山田", "○○", "△△"}) EXPECT_EQ(line.text.find(wrong), std::string_view::npos);
   EXPECT_EQ(controlId(WindowKind::Main, Role::Option, 7, 2), 1028);
   EXPECT_EQ(controlId(WindowKind::Hal, Role::Total), 1056);
   EXPECT_EQ(itemsTopToBottom(WindowKind::Main), (std::vector<int>{1, 3, 7, 5, 2, 6, 4}));
@@ -104,6 +107,24 @@ TEST(Disclaimer, ReadsTheSameInEveryPlace) {
   EXPECT_EQ(aboutDisclaimer(), intro);
   EXPECT_EQ(listIn("README.md", "## Disclaimer", "- "), intro);
   EXPECT_EQ(listIn("docs/package-readme.txt", "■ 免責", "・"), intro);
+}
+
+// The About page names the papers the program computes from instead of
+// people, and both it and the introduction say plainly that the entries have
+// limits of the program's own.
+TEST(AboutPage, NamesThePapersAndThePlainLimits) {
+  const std::string indent = " 　";
+  const std::vector<std::string> rows = {
+      "●スコアと基準値の論文（出典の一覧は「参照」に）",
+      indent + "リスクスコア：Sato T, et al. Gen Thorac Cardiovasc Surg 2015;63(3):164-72",
+      indent + "JRS2014・LLN：Kubota M, et al. Respir Investig 2014;52(4):242-250",
+      indent + "HAL スコア：Eur Respir J 2023;61(5):2201634",
+      indent + "年齢、身長などには本アプリ独自の入力制限があります。"};
+  for (std::size_t k : {8u, 9u, 10u, 11u, 13u})
+    EXPECT_EQ(AboutLines[k].text, rows[k == 13 ? 4 : k - 8]) << "row " << k + 1;
+  EXPECT_EQ(findControl(WindowKind::Introduction, 1052)->caption, "・年齢、身長などには本アプリ独自の入力制限があります。");
+  EXPECT_EQ(findControl(WindowKind::Hal, 1003)->caption, "合計点");
+  EXPECT_EQ(findControl(WindowKind::Hal, 1014)->caption, "HAL スコア");
 }
 
 // The About page's lines go down the page, each at least a line's height

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
+#include "core/forms/forms.h"
 #include "core/info/texts.h"
 #include "core/vc/results.h"
 #include "core/windows/dpi.h"
@@ -13,39 +15,94 @@
 namespace driver {
 namespace {
 
+using tollandra::CellView;
 using tollandra::ControlRow;
 using tollandra::Role;
 using tollandra::WindowKind;
 
-// What a control shows as its one line, and from which x of its client area:
-// its caption; for a source's box the source's line; for the line under the
-// results its widest text. Nothing for a picture or another painted cell.
+// One line a control can show, and from which x of its client area.
 struct Shown {
-  std::wstring text;
-  int x = 0;
+  std::string text;
+  int x = 0;  // at 96 DPI
   tollandra::FontKind font;
 };
 
-std::optional<Shown> shownBy(const tollandra::WindowTable& table, const ControlRow& row, int dpi) {
-  using tollandra::style::ownerDrawButton;
-  using tollandra::style::staticOwnerDraw;
-  if (row.role == Role::LowerLimitLine) {
-    const tollandra::TextRun run = tollandra::lowerLimitView({true, 9999, -19.99, true}).runs.at(0);
-    return Shown{tollandra::wide(run.text), tollandra::scaled(run.x, dpi), tollandra::FontKind::Results};
+void addRuns(std::vector<Shown>& shown, const CellView& view, tollandra::FontKind font) {
+  for (const tollandra::TextRun& run : view.runs) shown.push_back({run.text, run.x, font});
+}
+
+// A form answered as the options say, 0 leaving an item open.
+tollandra::ScoredForm answered(const tollandra::FormDefinition& definition, std::initializer_list<int> options) {
+  tollandra::ScoredForm form(definition);
+  int item = 0;
+  for (int option : options) {
+    ++item;
+    if (option != 0) form.choose(item, option);
   }
-  if (row.role == Role::CopyNotice) {
-    return Shown{tollandra::wide(tollandra::copyNotice), 0, table.font};
+  return form;
+}
+
+// The longest texts a painted cell or a line the program fills can show:
+// results out of range by age and by height and the widest in range, the
+// limit line's widest and its question, totals with every band and with the
+// most items open, every prediction.
+std::vector<Shown> samplesOf(WindowKind kind, const ControlRow& row) {
+  using enum tollandra::Sex;
+  const tollandra::FormDefinition& definition =
+      kind == WindowKind::Hal ? tollandra::halFormDefinition() : tollandra::riskFormDefinition();
+  std::vector<tollandra::ScoredForm> forms;
+  for (int option : {1, 2}) {
+    forms.push_back(kind == WindowKind::Hal ? answered(definition, {option, option, option})
+                                            : answered(definition, {option, option, option, option, option, option, option}));
   }
-  if (row.role == Role::Reference) {
-    const auto line = tollandra::ReferenceLines[static_cast<std::size_t>(row.item - 1)]
-                                               [static_cast<std::size_t>(row.option - 1)];
-    return Shown{tollandra::wide(line), 0, table.font};
+  forms.push_back(answered(definition, {1, 1, 2, 0, 0, 0, 0}));
+  forms.push_back(answered(definition, {1}));
+  std::vector<Shown> shown;
+  switch (row.role) {
+    case Role::ResultBox: {
+      static const tollandra::Jrs2014Grid grid = tollandra::loadJrs2014Grid();
+      const auto equation = static_cast<tollandra::ReferenceEquation>(row.item);
+      for (const auto& [sex, age, height] : {std::tuple{Male, 95.0, 170.0}, std::tuple{Male, 60.0, 100.0},
+                                             std::tuple{Female, 60.0, 200.0}, std::tuple{Female, 17.0, 210.0}}) {
+        const tollandra::References results = tollandra::computeReferences(grid, sex, age, height, 6000);
+        addRuns(shown, tollandra::resultView(results.of(equation)), tollandra::FontKind::Results);
+      }
+      addRuns(shown, tollandra::resultView({9999, "9999 : JRS2001", 999.9, "999.9"}), tollandra::FontKind::Results);
+      break;
+    }
+    case Role::LowerLimitLine:
+      addRuns(shown, tollandra::lowerLimitView({true, 9999, -19.99, true}), tollandra::FontKind::Results);
+      shown.push_back({"性別を選んでください", 6, tollandra::FontKind::Results});
+      break;
+    case Role::Total:
+    case Role::Class:
+      for (const tollandra::ScoredForm& form : forms)
+        addRuns(shown, form.summaryView(row.role == Role::Total ? tollandra::totalSummary : tollandra::classSummary),
+                tollandra::windowTable(kind).font);
+      break;
+    case Role::Prediction:
+      for (const tollandra::ScoredForm& form : forms) {
+        const std::vector<std::string> lines = form.predictionLines();
+        if (static_cast<std::size_t>(row.item) <= lines.size())
+          shown.push_back({lines[static_cast<std::size_t>(row.item - 1)], 0, tollandra::windowTable(kind).font});
+      }
+      break;
+    case Role::CopyNotice:
+      shown.push_back({std::string(tollandra::copyNotice), 0, tollandra::windowTable(kind).font});
+      break;
+    default:
+      break;
   }
-  const bool painted = row.windowClass == tollandra::ControlClass::Button
-                           ? (row.style & 0xF) == ownerDrawButton
-                           : (row.style & 0x1F) == staticOwnerDraw;
-  if (painted || row.role == Role::TitleBitmap) return std::nullopt;
-  return Shown{tollandra::wide(row.caption), 0, table.font};
+  return shown;
+}
+
+// What a control shows: its caption, or what it is filled with. Nothing for
+// a picture or the points cells, whose one digit always fits.
+std::vector<Shown> shownBy(WindowKind kind, const ControlRow& row) {
+  std::vector<Shown> shown = samplesOf(kind, row);
+  if (!shown.empty() || row.role == Role::TitleBitmap || row.role == Role::Points) return shown;
+  if (!row.caption.empty()) shown.push_back({std::string(row.caption), 0, tollandra::windowTable(kind).font});
+  return shown;
 }
 
 // Boxes meant to hold two lines: the first source's address and the third's
@@ -54,37 +111,36 @@ bool holdsTwoLines(WindowKind kind, int id) {
   return kind == WindowKind::References && (id == 1061 || id == 1065);
 }
 
-// One control measured: a line naming it and both sizes when its caption does
-// not fit, or lacks glyphs in the face; nothing when it fits.
-std::optional<std::string> misfitOf(HWND parent, HDC dc, const tollandra::WindowTable& table, WindowKind kind,
-                                    const ControlRow& row, int dpi) {
-  const std::optional<Shown> shown = shownBy(table, row, dpi);
-  if (!shown || shown->text.empty() || holdsTwoLines(kind, row.id)) return std::nullopt;
-  const tollandra::Font font = tollandra::makeFont(tollandra::fontRow(shown->font), dpi);
+// One text measured in its control: a line naming it and both sizes when it
+// does not fit, or lacks glyphs in the face; nothing when it fits.
+std::optional<std::string> misfitOf(HWND parent, HDC dc, WindowKind kind, const ControlRow& row,
+                                    const Shown& shown, int dpi) {
+  const std::wstring text = tollandra::wide(shown.text);
+  const tollandra::Font font = tollandra::makeFont(tollandra::fontRow(shown.font), dpi);
   const HGDIOBJ before = SelectObject(dc, font.get());
   HWND control = GetDlgItem(parent, row.id);
   RECT area{};
   GetClientRect(control, &area);
   if (row.windowClass == tollandra::ControlClass::Edit)
     SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-  int width = area.right - area.left - shown->x;
+  int width = area.right - area.left - tollandra::scaled(shown.x, dpi);
   if (row.role == Role::Option) {
     int zero = 0;
     GetCharWidthW(dc, L'0', L'0', &zero);
     width -= 12 * dpi / 96 + 1 + zero / 2;
   }
-  const int length = static_cast<int>(shown->text.size());
+  const int length = static_cast<int>(text.size());
   SIZE size{};
-  GetTextExtentPoint32W(dc, shown->text.c_str(), length, &size);
-  std::vector<WORD> glyphs(shown->text.size());
-  GetGlyphIndicesW(dc, shown->text.c_str(), length, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+  GetTextExtentPoint32W(dc, text.c_str(), length, &size);
+  std::vector<WORD> glyphs(text.size());
+  GetGlyphIndicesW(dc, text.c_str(), length, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
   wchar_t face[LF_FACESIZE] = {};
   GetTextFaceW(dc, LF_FACESIZE, face);
   SelectObject(dc, before);
   const bool missing = std::ranges::count(glyphs, WORD{0xFFFF}) > 0;
   if (size.cx + 2 <= width && size.cy <= area.bottom - area.top && !missing) return std::nullopt;
   std::ostringstream line;
-  line << dpi << " DPI, " << table.title << ", " << row.id << " \"" << tollandra::utf8(shown->text)
+  line << dpi << " DPI, " << tollandra::windowTable(kind).title << ", " << row.id << " \"" << shown.text
        << "\": " << size.cx << "x" << size.cy << " in " << width << "x" << area.bottom - area.top
        << (missing ? ", glyphs missing in " : " in ") << tollandra::utf8(face);
   return line.str();
@@ -103,8 +159,11 @@ std::vector<std::string> captionMisfits(int dpi) {
     tollandra::createControls(parent, table, windowFont.get(), dpi);
     HDC dc = GetDC(parent);
     for (const ControlRow& row : table.controls) {
-      if (std::optional<std::string> misfit = misfitOf(parent, dc, table, kind, row, dpi)) {
-        misfits.push_back(std::move(*misfit));
+      if (holdsTwoLines(kind, row.id)) continue;
+      for (const Shown& shown : shownBy(kind, row)) {
+        if (std::optional<std::string> misfit = misfitOf(parent, dc, kind, row, shown, dpi)) {
+          misfits.push_back(std::move(*misfit));
+        }
       }
     }
     ReleaseDC(parent, dc);

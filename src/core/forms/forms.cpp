@@ -11,10 +11,11 @@ using enum SummaryRun::Shows;
 // pneumonia after pulmonary resection in lung cancer patients. Gen Thorac
 // Cardiovasc Surg 2015;63(3):164-72).
 constexpr std::array<Band, 3> riskBands = {{
-    {15, "　（高リスク）", levelHigh, "術後30日以内の急性増悪の予測確率 25 % 超"},
-    {11, "　（中リスク）", levelMid, "術後30日以内の急性増悪の予測確率 10～25 %"},
-    {0, "　（低リスク）", levelLow, "術後30日以内の急性増悪の予測確率 10 % 未満"},
+    {15, "　（高リスク）", levelHigh, "25 % 超"},
+    {11, "　（中リスク）", levelMid, "10～25 %"},
+    {0, "　（低リスク）", levelLow, "10 % 未満"},
 }};
+constexpr PredictionWording riskPrediction{"術後30日以内の急性増悪の予測確率", ""};
 
 // Two-digit totals start 5 px further left, so both end near the same place;
 // the level follows at 45, all on the level's colour.
@@ -28,12 +29,11 @@ constexpr std::array<SummaryCell, 1> riskSummaries = {{{true, riskTotalRuns, tru
 // pneumonias", Eur Respir J 2023;61(5):2201634,
 // doi:10.1183/13993003.01634-2022).
 constexpr std::array<Band, 3> halBands = {{
-    {2, "2≧", levelHigh,
-     "急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 %（特発性間質性肺炎での値）"},
-    {1, " 1", levelMid,
-     "急性増悪の推定累積発症率 1年 4.7 %・3年 12.0 %・5年 17.7 %（特発性間質性肺炎での値）"},
-    {0, " 0", levelLow, "急性増悪の推定累積発症率 1年 1.9 %・3年 5.1 %・5年 7.7 %（特発性間質性肺炎での値）"},
+    {2, "≧2", levelHigh, "1年 8.0 %・3年 19.7 %・5年 28.7 %"},
+    {1, " 1", levelMid, "1年 4.7 %・3年 12.0 %・5年 17.7 %"},
+    {0, " 0", levelLow, "1年 1.9 %・3年 5.1 %・5年 7.7 %"},
 }};
+constexpr PredictionWording halPrediction{"急性増悪の推定累積発症率", "（特発性間質性肺炎での値）"};
 
 // The HAL total on white, then its class in a cell of the class's colour.
 constexpr std::array<SummaryRun, 1> halTotalRuns = {{{Total, 30, 5, 0, true}}};
@@ -41,8 +41,8 @@ constexpr std::array<SummaryRun, 1> halClassRuns = {{{BandText, 25, 5, 0, false}
 constexpr std::array<SummaryCell, 2> halSummaries = {
     {{false, halTotalRuns, false}, {true, halClassRuns, false}}};
 
-constexpr FormDefinition riskForm{riskItems, riskBands, riskSummaries};
-constexpr FormDefinition halForm{halItems, halBands, halSummaries};
+constexpr FormDefinition riskForm{riskItems, riskBands, riskSummaries, riskPrediction};
+constexpr FormDefinition halForm{halItems, halBands, halSummaries, halPrediction};
 
 }  // namespace
 

@@ -67,6 +67,25 @@ const Band& ScoredForm::band() const {
   return definition_->bands.back();
 }
 
+std::string ScoredForm::predictionRecord() const {
+  if (unanswered() != 0) {
+    return {};
+  }
+  const PredictionWording& wording = definition_->prediction;
+  return std::string(wording.heading) + " " + std::string(band().prediction) + std::string(wording.qualifier);
+}
+
+std::vector<std::string> ScoredForm::predictionLines() const {
+  if (unanswered() != 0) {
+    return {};
+  }
+  const PredictionWording& wording = definition_->prediction;
+  if (wording.qualifier.empty()) {
+    return {std::string(wording.heading) + " " + std::string(band().prediction)};
+  }
+  return {std::string(wording.heading) + std::string(wording.qualifier), std::string(band().prediction)};
+}
+
 int ScoredForm::unanswered() const {
   int count = 0;
   for (int k = 1; k <= itemCount(); ++k) {

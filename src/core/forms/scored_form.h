@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,7 +28,16 @@ struct Band {
   int from = 0;
   std::string_view text;
   Rgb fill;
-  std::string_view prediction;  // what the band predicts, as the record words it
+  std::string_view prediction;  // what the band predicts: "10 % 未満"
+};
+
+// How a form words what its bands predict: "術後30日以内の急性増悪の予測確率
+// 10 % 未満", or with a qualifier after the figures. The window shows the
+// figures after the heading, or, for a qualified heading, on a line of their
+// own under it.
+struct PredictionWording {
+  std::string_view heading;
+  std::string_view qualifier;  // may be empty
 };
 
 // One text drawn in a summary cell: the total or the band's text.
@@ -54,6 +64,7 @@ struct FormDefinition {
   std::span<const Item> items;
   std::span<const Band> bands;
   std::span<const SummaryCell> summaries;
+  PredictionWording prediction;
 };
 
 // The check marks both option buttons get whenever an item is drawn; none
@@ -85,6 +96,10 @@ class ScoredForm {
   [[nodiscard]] int points(int item) const;
   [[nodiscard]] int total() const;
   [[nodiscard]] const Band& band() const;
+  // What a complete score predicts, as the record says it and as the window
+  // shows it, line by line; empty while an item is open.
+  [[nodiscard]] std::string predictionRecord() const;
+  [[nodiscard]] std::vector<std::string> predictionLines() const;
   [[nodiscard]] OptionMarks marks(int item) const;
   // Only the user answers an item; an open one is worth nothing.
   [[nodiscard]] bool answered(int item) const { return choice(item) != 0; }

@@ -15,7 +15,19 @@ struct AboutLine {
 extern const std::array<AboutLine, 18> AboutLines;
 
 // [entry - 1][line - 1]: line 1 the title, line 2 the address or citation.
-extern const std::array<std::array<std::string_view, 2>, 5> ReferenceLines;
+inline constexpr std::array<std::array<std::string_view, 2>, 5> ReferenceLines = {{
+    {"●厚生労働科学研究費補助金（難治性疾患等政策研究事業）  間質性肺炎合併肺癌部会報告",
+     "https://mhlw-grants.niph.go.jp/project/25943"},
+    {"●ＨＡＬスコア ： 3 つの項目で間質性肺炎の急性増悪を予測 （報道発表） 浜松医科大学",
+     "https://www.hama-med.ac.jp/topics/2023/28896.html"},
+    {"●Baldwin ED, Cournand A, Richards DW.",
+     "Pulmonary insufficiency. I. Physiological classification, clinical methods of analysis, standard "
+     "values in normal subjects.    Medicine 1948 Sep;27(3):243-78."},
+    {"●日本人のスパイログラムと動脈血液ガス分圧基準値 日本呼吸器学会肺生理専門委員会",
+     "https://www.jrs.or.jp/modules/guidelines/index.php?content_id=12"},
+    {"●ＬＭＳ法による日本人のスパイロメトリー新基準値  日本呼吸器学会肺生理専門委員会",
+     "https://jrs.or.jp/activities/guidelines/statement/20160721155500.html"},
+}};
 
 // What the main window says after a copy of the record, and when the
 // clipboard would not take it.

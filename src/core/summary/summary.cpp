@@ -86,7 +86,7 @@ std::string scoreLine(std::string_view name, const CellView& cell, const ScoredF
   if (!shown.empty()) {
     line += shown + " ";
   }
-  line += form.unanswered() == 0 ? form.band().prediction : "未回答の項目あり";
+  line += form.unanswered() == 0 ? form.predictionRecord() : "未回答の項目あり";
   return line;
 }
 
@@ -118,8 +118,8 @@ std::string resultSummary(const Session& session, const RecordTime& when) {
   addMeasurements(text, session);
   if (hal.unanswered() < hal.itemCount()) {
     addItems(text, session, WindowKind::Hal, "HAL ");
-    addLine(text, "HAL Total points：" + cellWindowText(hal.summaryView(totalSummary)));
-    addLine(text, scoreLine("HAL score：", hal.summaryView(classSummary), hal));
+    addLine(text, "HAL 合計点：" + cellWindowText(hal.summaryView(totalSummary)));
+    addLine(text, scoreLine("HAL スコア：", hal.summaryView(classSummary), hal));
   }
   return text;
 }

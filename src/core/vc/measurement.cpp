@@ -9,16 +9,12 @@
 namespace tollandra {
 namespace {
 
-// Every tail opens with an ideographic space (U+3000).
-constexpr InputRule ageRule{"**", 17, 100, "年齢（ 17 - 100 才 ）", "\u300017 - 100 で入力を！", {}};
-constexpr InputRule heightRule{"***", 94, 210, "身長（ 94 - 210 cm ）", "\u300094 - 210 で入力を！", {}};
+// "～" is U+FF5E, the wave dash of Windows' Japanese code page.
+constexpr InputRule ageRule{"**", 17, 100, "年齢の入力", "年齢は 17 \uFF5E 100 歳で", {}};
+constexpr InputRule heightRule{"***", 94, 210, "身長の入力", "身長は 94 \uFF5E 210 cm で", {}};
 // The VC box selects its third character when it gains the focus, as it
 // always has.
-constexpr InputRule vcRule{
-    "****", 1000, 6000, "ＶＣ（ 1,000 - 6,000 mL ）", "\u30001,000 - 6,000 で入力を！", Selection{2, 3}};
-
-constexpr std::string_view messagePrefix = "入力：";
-constexpr std::string_view twoNumbersTail = "\u3000数値は 1 つだけで入力を！";
+constexpr InputRule vcRule{"****", 1000, 6000, "VC の入力", "VC は 1,000 \uFF5E 6,000 mL で", Selection{2, 3}};
 constexpr std::string_view ellipsis = "…";
 
 // The entry as typed, cut short after quotedEntryLimit characters, so that a
@@ -138,16 +134,15 @@ Reading readMeasurement(std::string_view raw, const InputRule& rule) {
     return Reading{0, std::string(rule.sentinel), std::nullopt, false};
   }
   const double value = TextToNumber(digits.kept);
-  std::string_view tail;
+  std::string text = "「" + quoted(raw);
   if (digits.numbers > 1) {
-    tail = twoNumbersTail;
+    text += "」には数値が 2 つ以上含まれています。" + std::string(rule.limits) + " 1 つだけ入力してください。";
   } else if (!(value >= rule.lower && value <= rule.upper)) {  // NaN and infinity refused too
-    tail = rule.tail;
+    text += "」は範囲外です。" + std::string(rule.limits) + "入力してください。";
   } else {
     return Reading{value, digits.kept, std::nullopt, false};
   }
-  RefusalMessage message{std::string(rule.caption), std::string(messagePrefix) + quoted(raw) + std::string(tail)};
-  return Reading{0, std::string(raw), std::move(message), true};
+  return Reading{0, std::string(raw), Message{std::string(rule.caption), std::move(text)}, true};
 }
 
 }  // namespace tollandra

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/view/message.h"
+
 namespace tollandra {
 
 // Numbered from 1 in the order the boxes are read.
@@ -25,7 +27,7 @@ struct InputRule {
   double lower;
   double upper;
   std::string_view caption;                 // title of the refusal message
-  std::string_view tail;                    // the refusal text after the entry
+  std::string_view limits;                  // "年齢は 17 ～ 100 歳で", as the message asks for it
   std::optional<Selection> focusSelection;  // what is selected when the box gains the focus
 };
 
@@ -38,16 +40,10 @@ struct PanelInput {
   bool operator==(const PanelInput&) const = default;
 };
 
-struct RefusalMessage {
-  std::string caption;
-  std::string text;
-  bool operator==(const RefusalMessage&) const = default;
-};
-
 struct Reading {
   double value = 0;
   std::string text;                       // to write back into the box
-  std::optional<RefusalMessage> message;  // to show after writing back
+  std::optional<Message> message;         // to show after writing back
   bool refused = false;                   // the box keeps the entry as typed, marked
   bool operator==(const Reading&) const = default;
 };

@@ -15,8 +15,29 @@ constexpr double halfTolerance = 1e-9;
 
 constexpr double redLimitPercent = 80;
 
+// How many columns of the fixed-pitch font (7 px at 100 %) a result box holds
+// from x 3 to its edge.
+constexpr std::size_t outOfRangeColumns = 32;
+
 // The 5th centile of a normal distribution.
 constexpr double fifthCentileZ = 1.645;
+
+// The start of the text that takes at most `columns` columns of the result
+// boxes' fixed-pitch font, where a character beyond ASCII takes two; never
+// cut inside a character.
+std::string firstColumns(const std::string& text, std::size_t columns) {
+  std::size_t used = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    used += lead < 0x80 ? 1 : 2;
+    if (used > columns) {
+      return text.substr(0, i);
+    }
+    i += length;
+  }
+  return text;
+}
 
 // The text after some blanks, cut to its last width characters.
 std::string lastOfPadded(const std::string& text, std::size_t blanks, std::size_t width) {
@@ -40,10 +61,8 @@ EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex
     result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
     result.percentText = formatFixed(result.percentVc, 1);
   } else {
-    const Range& left = prediction.left;
-    result.predictedText = NumberToText(left.lower) + "-" + NumberToText(left.upper) +
-                           (left.of == Range::Of::Age ? " yrs" : " cm");
-    result.left = left;
+    result.predictedText = "範囲外 " + rangeText(prediction.left);
+    result.left = prediction.left;
   }
   result.predictedText.append(" : ").append(equationName(equation));
   return result;
@@ -94,13 +113,14 @@ References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, doubl
 
 CellView resultView(const EquationResult& result) {
   CellView view{true, white, {}};
-  view.runs.reserve(2);
-  const bool hasPercent = result.percentVc != 0;
-  if (hasPercent) {
-    const Rgb color = result.percentVc <= redLimitPercent ? red : blue;
-    view.runs.push_back({lastOfPadded(result.percentText, 3, 7) + " %", 0, 3, color, white});
+  if (result.percentVc == 0) {
+    view.runs.push_back({firstColumns(result.predictedText, outOfRangeColumns), 3, 3, black, white});
+    return view;
   }
-  view.runs.push_back({lastOfPadded(result.predictedText, 6, 20), hasPercent ? 70 : 60, 3, black, white});
+  view.runs.reserve(2);
+  const Rgb color = result.percentVc <= redLimitPercent ? red : blue;
+  view.runs.push_back({lastOfPadded(result.percentText, 3, 7) + " %", 0, 3, color, white});
+  view.runs.push_back({lastOfPadded(result.predictedText, 6, 20), 70, 3, black, white});
   return view;
 }
 

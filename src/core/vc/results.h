@@ -21,7 +21,7 @@ std::string formatFixed(double x, int d);
 
 struct EquationResult {
   double predictedMl = 0;     // whole mL; 0 when out of range
-  std::string predictedText;  // "4142 : JRS2014", or "17-90 yrs : JRS2014" when out of range
+  std::string predictedText;  // "4142 : JRS2014", or "範囲外 17-90 歳 : JRS2014" when out of range
   double percentVc = 0;       // one decimal; 0 when out of range
   std::string percentText;    // "72.4"; empty when out of range
   Range left = {};            // when out of range, the range the patient lies outside
@@ -71,7 +71,8 @@ References computeReferences(const Jrs2014Grid& grid, Sex sex, double age, doubl
 
 // One result box: the %VC right-aligned at the left, red at 80 or less and
 // blue above, then the predicted text right-aligned in black; an equation
-// out of range shows only its range text, 10 pixels further left.
+// out of range shows only its range text, from the box's left edge, cut by
+// whole characters if it were ever too long.
 CellView resultView(const EquationResult& result);
 
 }  // namespace tollandra

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/forms/forms.h"
+#include "core/info/texts.h"
 #include "core/vc/equations.h"
 #include "core/vc/measurement.h"
 
@@ -35,19 +36,19 @@ constexpr int equation(ReferenceEquation which) { return static_cast<int>(which)
 
 // Rows of the risk form, top to bottom: factor 1 (y 20), 3, 7, 5, 2, 6, 4;
 // ids follow the factor number, not the screen order.
-constexpr std::array<ControlRow, 44> mainControls = {{
+constexpr std::array<ControlRow, 45> mainControls = {{
     // Scrolling sideways lets a long paste in whole, so the reading sees and
     // refuses it rather than a silently cut copy.
-    {1000, Edit, "**", {190, 480, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+    {1000, Edit, "**", {190, 505, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
      measurement(Measurement::Age)},
-    {1001, Edit, "***", {190, 520, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+    {1001, Edit, "***", {190, 545, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
      measurement(Measurement::Height)},
-    {1002, Edit, "****", {190, 560, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
+    {1002, Edit, "****", {190, 585, 80, 25}, editCenter | editAutoHScroll, exClientEdge, MeasurementBox,
      measurement(Measurement::Vc)},
-    {1003, Static, "年齢 （ 17 - 100 yrs ）", {5, 483, 180, 20}, staticRight},
-    {1004, Static, "ＶＣ (1,000-6,000 mL ）", {6, 564, 180, 20}, staticRight},
-    {1005, Static, "身長 ( 94 - 210 cm ）", {5, 523, 180, 20}, staticRight},
-    {1006, Button, "%VC 計算  → ", {280, 520, 110, 25}, pushButton | buttonCenter, 0, Compute},
+    {1003, Static, "年齢（17 - 100 歳）", {5, 508, 180, 20}, staticRight},
+    {1004, Static, "VC（1,000 - 6,000 mL）", {6, 589, 180, 20}, staticRight},
+    {1005, Static, "身長（94 - 210 cm）", {5, 548, 180, 20}, staticRight},
+    {1006, Button, "%VC 計算  → ", {280, 545, 110, 25}, pushButton | buttonCenter, 0, Compute},
     {1007, Static, risk(1).label, {20, 30, 205, 20}, staticRight},
     {1008, Static, risk(2).label, {20, 230, 205, 20}, staticRight},
     {1009, Static, risk(3).label, {20, 80, 205, 20}, staticRight},
@@ -58,7 +59,7 @@ constexpr std::array<ControlRow, 44> mainControls = {{
     {1014, Static,
      "------------------------------------------------"
      "   参考 （ ＊表記外の入力制限があります ）",
-     {34, 415, 600, 36}, staticLeft},
+     {34, 440, 600, 36}, staticLeft},
     {1015, Button, risk(1).option1, {230, 20, 140, 35}, option1, frame, Option, 1, 1},
     {1016, Button, risk(2).option1, {230, 220, 140, 35}, option1, frame, Option, 2, 1},
     {1017, Button, risk(3).option1, {230, 70, 140, 35}, option1, frame, Option, 3, 1},
@@ -84,21 +85,23 @@ constexpr std::array<ControlRow, 44> mainControls = {{
     {1036, Static, "", {380, 370, 193, 30}, staticOwnerDraw, edge, Total},
     // Painted statics: a display takes no focus, so a click on it leaves the
     // focus where it can be seen.
-    {1037, Static, "pVC10", {410, 480, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
-    {1038, Static, "pVC20", {410, 520, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
-    {1039, Static, "pVC30", {410, 560, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
+    {1037, Static, "pVC10", {410, 505, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::Baldwin)},
+    {1038, Static, "pVC20", {410, 545, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2001)},
+    {1039, Static, "pVC30", {410, 585, 230, 25}, staticOwnerDraw, edge, ResultBox, equation(ReferenceEquation::JRS2014)},
     // 20 px wider than its text needs at 100 %: at other scales the font's
     // widths do not grow quite in step, and "(mL)" would wrap out of sight.
-    {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 454, 250, 18}, staticLeft},
+    {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 479, 250, 18}, staticLeft},
     {1041, Static, "リスクスコア", {270, 378, 99, 20}, staticRight},
-    // Under the result boxes and ending with them; the window is 25 px taller
-    // for it.
-    {1042, Static, "", {340, 594, 300, 22}, staticOwnerDraw, edge, LowerLimitLine},
+    // Under the result boxes and ending with them.
+    {1042, Static, "", {340, 619, 300, 22}, staticOwnerDraw, edge, LowerLimitLine},
     // Empty but for the few seconds after a copy.
-    {1043, Static, "", {20, 596, 310, 20}, staticLeft, 0, CopyNotice},
+    {1043, Static, "", {20, 621, 310, 20}, staticLeft, 0, CopyNotice},
+    // What a complete score predicts, under the total and ending with it; the
+    // %VC panel lies 25 px lower for it.
+    {1044, Static, "", {150, 406, 423, 22}, staticRight, 0, Prediction, 1},
 }};
 
-constexpr std::array<ControlRow, 17> halControls = {{
+constexpr std::array<ControlRow, 19> halControls = {{
     {1007, Static, hal(1).label, {5, 17, 160, 20}, staticRight},
     {1008, Static, hal(2).label, {10, 68, 155, 20}, staticRight},
     {1009, Static, hal(3).label, {10, 114, 155, 25}, staticRight},
@@ -114,9 +117,12 @@ constexpr std::array<ControlRow, 17> halControls = {{
     // The two summary cells paint through their owner so they survive repaints.
     {1056, Static, "", {300, 152, 70, 30}, staticOwnerDraw, edge, Total},
     {1057, Button, "Ｘ", {9, 198, 29, 25}, pushButton | buttonCenter, exClientEdge, Hide},
-    {1003, Static, "Total points", {200, 158, 95, 18}, staticLeft},
+    {1003, Static, "合計点", {200, 158, 95, 18}, staticRight},
     {1058, Static, "", {300, 190, 70, 30}, staticOwnerDraw, edge, Class},
-    {1014, Static, "HAL score", {215, 196, 80, 18}, staticRight},
+    {1014, Static, "HAL スコア", {200, 196, 95, 18}, staticRight},
+    // What a complete score predicts; the window is 50 px taller for them.
+    {1059, Static, "", {10, 234, 495, 20}, staticCenter, 0, Prediction, 1},
+    {1060, Static, "", {10, 256, 495, 20}, staticCenter, 0, Prediction, 2},
 }};
 
 constexpr std::uint32_t introText = staticLeft;
@@ -138,7 +144,7 @@ constexpr std::array<ControlRow, 15> introControls = {{
     {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 440, 14},
      introText},
     {1051, Static, "●注意", {60, 361, 404, 14}, introText},
-    {1052, Static, "・年齢、身長など勝手な入力制限があります。", {70, 384, 440, 14}, introText},
+    {1052, Static, "・年齢、身長などには本アプリ独自の入力制限があります。", {70, 384, 440, 14}, introText},
     {1053, Static, "・画面解像度の設定によっては画面がずれて表示される事があります。", {70, 403, 440, 14}, introText},
     {1054, Static, "・本アプリのサポートはありません。", {70, 423, 440, 14}, introText},
     {1055, Static, "●術後間質性肺炎の急性増悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
@@ -148,28 +154,31 @@ constexpr std::array<ControlRow, 1> aboutControls = {{
     {1059, Button, "閉じる", {250, 457, 100, 26}, pushButton, 0, Close},
 }};
 
-// Each box is named after its entry and line until the first paint fills it.
-constexpr std::uint32_t referenceBox = editMultiline | editWantReturn;
+// Read-only: a source can be selected and copied, never changed.
+constexpr std::uint32_t referenceBox = editMultiline | editReadOnly;
+constexpr std::string_view source(int entry, int line) {
+  return ReferenceLines[static_cast<std::size_t>(entry - 1)][static_cast<std::size_t>(line - 1)];
+}
 constexpr std::array<ControlRow, 11> referencesControls = {{
     {1059, Button, "閉じる", {250, 390, 100, 26}, pushButton, 0, Close},
-    {1060, Edit, "エディットボックス11", {20, 40, 540, 16}, referenceBox, 0, Reference, 1, 1},
-    {1061, Edit, "エディットボックス12", {20, 60, 540, 40}, referenceBox, 0, Reference, 1, 2},
-    {1062, Edit, "エディットボックス21", {20, 120, 540, 16}, referenceBox, 0, Reference, 2, 1},
-    {1063, Edit, "エディットボックス22", {20, 140, 540, 20}, referenceBox, 0, Reference, 2, 2},
-    {1064, Edit, "エディットボックス31", {20, 180, 540, 16}, referenceBox, 0, Reference, 3, 1},
-    {1065, Edit, "エディットボックス32", {20, 200, 540, 30}, referenceBox, 0, Reference, 3, 2},
-    {1066, Edit, "エディットボックス41", {19, 250, 540, 16}, referenceBox, 0, Reference, 4, 1},
-    {1067, Edit, "エディットボックス42", {20, 270, 540, 20}, referenceBox, 0, Reference, 4, 2},
-    {1068, Edit, "エディットボックス51", {20, 310, 540, 16}, referenceBox, 0, Reference, 5, 1},
-    {1069, Edit, "エディットボックス52", {20, 330, 540, 20}, referenceBox, 0, Reference, 5, 2},
+    {1060, Edit, source(1, 1), {20, 40, 540, 16}, referenceBox, 0, Reference, 1, 1},
+    {1061, Edit, source(1, 2), {20, 60, 540, 40}, referenceBox, 0, Reference, 1, 2},
+    {1062, Edit, source(2, 1), {20, 120, 540, 16}, referenceBox, 0, Reference, 2, 1},
+    {1063, Edit, source(2, 2), {20, 140, 540, 20}, referenceBox, 0, Reference, 2, 2},
+    {1064, Edit, source(3, 1), {20, 180, 540, 16}, referenceBox, 0, Reference, 3, 1},
+    {1065, Edit, source(3, 2), {20, 200, 540, 30}, referenceBox, 0, Reference, 3, 2},
+    {1066, Edit, source(4, 1), {19, 250, 540, 16}, referenceBox, 0, Reference, 4, 1},
+    {1067, Edit, source(4, 2), {20, 270, 540, 20}, referenceBox, 0, Reference, 4, 2},
+    {1068, Edit, source(5, 1), {20, 310, 540, 16}, referenceBox, 0, Reference, 5, 1},
+    {1069, Edit, source(5, 2), {20, 330, 540, 20}, referenceBox, 0, Reference, 5, 2},
 }};
 
 // clang-format on
 
 constexpr std::array<WindowTable, 5> windows = {{
     {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性増悪リスク", visible | caption | sysMenu,
-     exControlParent, 680, 675, FontKind::Main, mainControls},
-    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 260, FontKind::Hal,
+     exControlParent, 680, 700, FontKind::Main, mainControls},
+    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 310, FontKind::Hal,
      halControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
      FontKind::Introduction, introControls},

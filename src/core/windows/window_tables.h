@@ -32,6 +32,7 @@ inline constexpr std::uint32_t buttonRight = 0x200;
 inline constexpr std::uint32_t buttonCenter = 0x300;
 inline constexpr std::uint32_t buttonVCenter = 0xC00;
 inline constexpr std::uint32_t staticLeft = 0x0;
+inline constexpr std::uint32_t staticCenter = 0x1;
 inline constexpr std::uint32_t staticRight = 0x2;
 inline constexpr std::uint32_t staticOwnerDraw = 0xD;
 inline constexpr std::uint32_t staticBitmap = 0xE;
@@ -39,8 +40,7 @@ inline constexpr std::uint32_t staticCenterImage = 0x200;
 inline constexpr std::uint32_t editCenter = 0x1;
 inline constexpr std::uint32_t editMultiline = 0x4;
 inline constexpr std::uint32_t editAutoHScroll = 0x80;
-inline constexpr std::uint32_t editWantReturn = 0x1000;
-inline constexpr std::uint32_t editNumber = 0x2000;
+inline constexpr std::uint32_t editReadOnly = 0x800;
 inline constexpr std::uint32_t exDlgModalFrame = 0x1;
 inline constexpr std::uint32_t exTransparent = 0x20;
 inline constexpr std::uint32_t exClientEdge = 0x200;
@@ -55,7 +55,7 @@ enum class ControlClass : std::uint8_t { Edit, Static, Button };
 // What a control is for. `item` and `option` say which one: for Option the
 // form's item and option 1 or 2, for Points the item, for MeasurementBox and
 // ResultBox the value of its Measurement or ReferenceEquation, for Reference the
-// source's entry and line.
+// source's entry and line, for Prediction the line.
 enum class Role : std::uint8_t {
   Label,           // text that only labels
   Option,          // a radio button of a scored form
@@ -67,6 +67,7 @@ enum class Role : std::uint8_t {
   ResultBox,       // a painted %VC result box
   LowerLimitLine,  // the painted JRS2014 lower limit of normal and z-score
   CopyNotice,      // says for a moment that the record was copied
+  Prediction,      // a line of what a complete score predicts
   Close,           // closes an information window
   Hide,            // hides the HAL window
   Start,           // the introduction's way on to the main window

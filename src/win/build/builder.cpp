@@ -19,11 +19,11 @@ static_assert(style::ownerDrawButton == BS_OWNERDRAW);
 static_assert(style::leftText == BS_LEFTTEXT && style::buttonLeft == BS_LEFT &&
               style::buttonRight == BS_RIGHT);
 static_assert(style::buttonCenter == BS_CENTER && style::buttonVCenter == BS_VCENTER);
-static_assert(style::staticLeft == SS_LEFT && style::staticRight == SS_RIGHT);
+static_assert(style::staticLeft == SS_LEFT && style::staticRight == SS_RIGHT && style::staticCenter == SS_CENTER);
 static_assert(style::staticOwnerDraw == SS_OWNERDRAW && style::staticBitmap == SS_BITMAP);
 static_assert(style::staticCenterImage == SS_CENTERIMAGE && style::editCenter == ES_CENTER);
 static_assert(style::editMultiline == ES_MULTILINE && style::editAutoHScroll == ES_AUTOHSCROLL);
-static_assert(style::editWantReturn == ES_WANTRETURN && style::editNumber == ES_NUMBER);
+static_assert(style::editReadOnly == ES_READONLY);
 static_assert(style::exDlgModalFrame == WS_EX_DLGMODALFRAME && style::exTransparent == WS_EX_TRANSPARENT);
 static_assert(style::exClientEdge == WS_EX_CLIENTEDGE && style::exControlParent == WS_EX_CONTROLPARENT);
 static_assert(style::exStaticEdge == WS_EX_STATICEDGE);

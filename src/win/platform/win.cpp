@@ -35,4 +35,9 @@ std::string windowText(HWND window) {
 
 void setWindowText(HWND window, std::string_view utf8Text) { SetWindowTextW(window, wide(utf8Text).c_str()); }
 
+void showMessage(HWND owner, const Message& message) {
+  const UINT icon = message.icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONWARNING;
+  MessageBoxW(owner, wide(message.text).c_str(), wide(message.caption).c_str(), MB_OK | icon);
+}
+
 }  // namespace tollandra

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/view/cell_view.h"
+#include "core/view/message.h"
 
 namespace tollandra {
 
@@ -18,6 +19,9 @@ std::string windowText(HWND window);
 void setWindowText(HWND window, std::string_view utf8Text);
 
 inline COLORREF colorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+// A modal message box owned by owner, with a single OK button.
+void showMessage(HWND owner, const Message& message);
 
 // BeginPaint / EndPaint.
 class ScopedPaint {

@@ -36,6 +36,10 @@ void showItem(const Session& session, HWND window, WindowKind kind, int item) {
   if (HWND classCell = controlOf(window, kind, Role::Class)) {
     showCell(classCell, form.summaryView(classSummary));
   }
+  const std::vector<std::string> lines = form.predictionLines();
+  for (int line = 1; HWND prediction = controlOf(window, kind, Role::Prediction, line); ++line) {
+    setWindowText(prediction, line <= static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(line - 1)] : "");
+  }
 }
 
 void showForm(const Session& session, HWND window, WindowKind kind) {

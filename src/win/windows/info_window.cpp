@@ -87,19 +87,11 @@ void paintAbout(InfoWindow& info, HDC dc) {
   }
 }
 
-// The references: white, and every box shows its source again, whatever was
-// typed into it since.
+// The references: white, with their read-only boxes on it.
 void paintReferences(const InfoWindow& info, HDC dc) {
   RECT client{};
   GetClientRect(info.window, &client);
   FillRect(dc, &client, info.app.brushWhite());
-  for (const ControlRow& row : info.table.controls) {
-    if (row.role == Role::Reference) {
-      const std::string_view text =
-          ReferenceLines[static_cast<std::size_t>(row.item - 1)][static_cast<std::size_t>(row.option - 1)];
-      SetDlgItemTextW(info.window, row.id, wide(text).c_str());
-    }
-  }
 }
 
 void onPaint(InfoWindow& info) {
@@ -193,6 +185,13 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       onPaint(*info);
       return 0;
+    case WM_CTLCOLORSTATIC:
+      // A read-only box of the references stays white on the white page.
+      if (info->table.kind == WindowKind::References) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(info->app.brushWhite());
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_COMMAND:
       if (HIWORD(wParam) == 0) {
         onCommand(*info, LOWORD(wParam));

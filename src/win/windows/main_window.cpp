@@ -77,8 +77,7 @@ bool readBox(App& app, HWND window, Measurement which) {
   InvalidateRect(box, nullptr, TRUE);  // red for a refused entry, black otherwise
   showResults(app, window);
   if (reading.message) {
-    MessageBoxW(window, wide(reading.message->text).c_str(), wide(reading.message->caption).c_str(),
-                MB_OK | MB_ICONQUESTION);
+    showMessage(window, *reading.message);
     if (!app.mainClosing && IsWindowEnabled(window)) {
       app.focus(box);
       selectAll(box);
@@ -127,7 +126,7 @@ void copyRecord(App& app, HWND window) {
   HWND notice = controlOf(window, kind, Role::CopyNotice);
   if (!copyToClipboard(window, app.session.summary(now()))) {
     setWindowText(notice, "");
-    MessageBoxW(window, wide(copyFailedText).c_str(), wide(copyFailedTitle).c_str(), MB_OK | MB_ICONWARNING);
+    showMessage(window, Message{std::string(copyFailedTitle), std::string(copyFailedText)});
     return;
   }
   setWindowText(notice, copyNotice);
