@@ -12,18 +12,23 @@ PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-apps xdotool
 
 log() { printf '== %s\n' "$*" >&2; }
 
-# The display scale of the Wine desktop the scripts run the program on: 96
-# DPI (100 %) on a 1366 x 768 screen, or another scale (144 is 150 %) on a
-# 1920 x 1080 screen, each in a prefix of its own, since Wine reads the scale
-# from the prefix. TOLLANDRA_WINEPREFIX gives a run a prefix of its own, so
-# two runs on one machine do not share a Wine desktop.
+# The display scale of the Wine desktop the scripts run the program on, each
+# in a prefix of its own, since Wine reads the scale from the prefix: 96 DPI
+# (100 %) on a 1366 x 768 screen; 120 (125 %) on 1366 x 708 and 144 (150 %)
+# on 1920 x 1008, the work areas those screens leave beside a taskbar of 48
+# px at 100 % (Wine's desktop has none, so a smaller desktop stands for it).
+# TOLLANDRA_WINEPREFIX gives a run a prefix of its own, so two runs on one
+# machine do not share a Wine desktop.
 use_dpi() {
   DPI=$1
+  case "$DPI" in
+    96) SCREEN=1366x768 ;;
+    120) SCREEN=1366x708 ;;
+    *) SCREEN=1920x1008 ;;
+  esac
   if [ "$DPI" -eq 96 ]; then
-    SCREEN=1366x768
     export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}"
   else
-    SCREEN=1920x1080
     export WINEPREFIX="${TOLLANDRA_WINEPREFIX:-$BUILD/wine-prefix}-$DPI"
   fi
 }
@@ -93,7 +98,7 @@ stop_all() {
 # scale chosen, and a Japanese font linked behind the system faces, so
 # captions and menus show kanji.
 ensure_prefix() {
-  local stamp="$WINEPREFIX/.tollandra-ready-4"
+  local stamp="$WINEPREFIX/.tollandra-ready-5-$SCREEN"
   [ -f "$stamp" ] && return 0
   log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"

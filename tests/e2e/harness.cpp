@@ -36,6 +36,50 @@ HWND openAboutShowingItsPapersWhole(const Program& program) {
   return about;
 }
 
+void dragByCaption(HWND window, int dx, int dy) {
+  const RECT r = windowRect(window);
+  const int x = r.left + 60, y = r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2;
+  const auto mouse = [](int atX, int atY, DWORD flags) {
+    INPUT input{INPUT_MOUSE, {.mi = {MulDiv(atX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                                     MulDiv(atY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
+                                     MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
+    SendInput(1, &input, sizeof input);
+    Sleep(40);
+  };
+  mouse(x, y, 0);
+  mouse(x, y, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);
+  mouse(x + dx, y + dy, MOUSEEVENTF_LEFTUP);
+  Sleep(100);
+}
+
+bool showsProgramIcon(HWND window) {
+  HMODULE module = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HICON icon = static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, 16, 16, 0));
+  ICONINFO info{};
+  GetIconInfo(icon, &info);
+  BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  std::vector<DWORD> image(256);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, 16, image.data(), &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+  FreeLibrary(module);
+  const RECT r = windowRect(window);
+  const Capture caption = capture({r.left, r.top, r.left + 48, r.top + GetSystemMetrics(SM_CYCAPTION) + 8});
+  int opaque = 0;
+  for (DWORD pixel : image) {
+    if (pixel >> 24 != 0xFF) continue;
+    ++opaque;
+    const COLORREF colour = RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
+    const auto inImage = std::ranges::count_if(image, [&](DWORD p) { return p == pixel; });
+    if (std::ranges::count(caption, colour) < inImage) return false;
+  }
+  return opaque > 0;
+}
+
 bool holds(const Capture& pixels, COLORREF colour) {
   return std::ranges::find(pixels, colour) != pixels.end();
 }

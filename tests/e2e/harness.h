@@ -96,6 +96,11 @@ std::wstring copied(const Program& program);
 // Opens About from the menu and checks that its papers (rows 9 to 12) are
 // painted and end inside the page; the About window.
 HWND openAboutShowingItsPapersWhole(const Program& program);
+// Drags a window by its caption, with the mouse, by (dx, dy).
+void dragByCaption(HWND window, int dx, int dy);
+// Whether the window's caption shows the program's own 16-px icon: every
+// opaque pixel of that image, colour for colour, near the caption's left end.
+bool showsProgramIcon(HWND window);
 // Whether the capture holds a pixel of exactly that colour.
 bool holds(const Capture& pixels, COLORREF colour);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.

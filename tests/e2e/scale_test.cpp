@@ -1,50 +1,68 @@
 // Display scale and the keyboard: every caption whole at every scale, the
-// windows at 150 %, a window moved to a screen of another scale, and the
-// keyboard. The Dpi144 tests run on a desktop at 144 DPI, the others at 96.
+// windows on screens at 125 % and 150 % with a taskbar, a window moved to a
+// screen of another scale, and the keyboard. The Scaled tests run on those
+// screens, the others at 96 DPI.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
+#include "../screens.h"
 #include "driver/captions.h"
 #include "harness.h"
+#include "win/platform/dpi.h"
 #include "win/testing/test_hooks.h"
 
 namespace e2e {
 namespace {
 
 // Every caption on one line in its control with 2 px to spare, at 100, 125,
-// 150 and 200 %, measured in the font the program makes for it, in glyphs
+// 150 and 200 %, and at every scale a window takes to fit a common screen
+// with its taskbar, measured in the font the program makes for it, in glyphs
 // the face has (see tools/driver/captions.h).
 TEST(Captions, EachFitsItsControlOnOneLineAtEveryScale) {
-  for (int dpi : {96, 120, 144, 192})
-    for (const std::string& misfit : driver::captionMisfits(dpi)) ADD_FAILURE() << misfit;
+  std::set<std::pair<int, int>> scales = {{96, 96}, {120, 120}, {144, 144}, {192, 192}};
+  for (const screens::Common& common : screens::common())
+    for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction})
+      scales.insert({tollandra::fittingDpi(tollandra::windowTable(kind), common.screen(),
+                                           screens::frameAt(kind, common.dpi)),
+                     common.dpi});
+  for (const auto& [dpi, monitor] : scales)
+    for (const std::string& misfit : driver::captionMisfits(dpi, monitor)) ADD_FAILURE() << misfit;
 }
 
-// A window's place and size: a control's in its window's client area.
-std::wstring place(HWND window) {
-  RECT r = windowRect(window);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) +
-         L"x" + std::to_wstring(r.bottom - r.top);
+// Every control of the main window where its table puts it at the scale
+// the window is laid out at, and the window inside the work area.
+testing::AssertionResult laidOutAt(const Program& program, int dpi) {
+  const RECT client = clientOnScreen(program.main());
+  for (const tollandra::ControlRow& row : tollandra::windowTable(WindowKind::Main).controls) {
+    const RECT r = windowRect(GetDlgItem(program.main(), row.id));
+    const tollandra::Box box = tollandra::scaled(row.box, dpi);
+    if (r.left - client.left != box.x || r.top - client.top != box.y || r.right - r.left != box.width)
+      return testing::AssertionFailure() << "control " << row.id << " not laid out at " << dpi << " DPI";
+  }
+  return fitsTheScreen(program);
 }
 
-// 96-DPI sizes and places times 1.5, halves rounded up: the introduction
-// (540 x 560), the main window (680 x 700), the age box (190, 505, 80 x 25),
-// the compute button (280, 545, 110 x 25), the total (380, 370, 193 x 30);
-// the papers of the About page end inside it.
-TEST(Dpi144, WindowsAndControlsAreOneAndAHalfTimesTheirSize) {
+// A screen at 125 % (1366 x 708) or 150 % (1920 x 1008) with room left for
+// a taskbar: every window is laid out at the largest scale, up to the
+// screen's, at which it fits the work area, lies on it whole and shows every
+// caption whole; the worked example and the About page read as at 100 %.
+TEST(Scaled, EachWindowFitsTheWorkAreaAtTheLargestScaleThatFits) {
   Program program(false);
-  EXPECT_TRUE(place(program.waitWindow(WindowKind::Introduction)).ends_with(L" 810x840"));
+  HWND intro = program.waitWindow(WindowKind::Introduction);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT introRect = windowRect(intro);
+  EXPECT_TRUE(introRect.top >= work.top && introRect.bottom <= work.bottom);
   click(program.control(Role::Start, 0, 0, WindowKind::Introduction));
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
-  EXPECT_TRUE(place(program.main()).ends_with(L" 1020x1050"));
-  EXPECT_EQ(place(program.control(Role::MeasurementBox, 1)), L"285,758 120x38");
-  EXPECT_EQ(place(program.control(Role::Compute)), L"420,818 165x38");
-  EXPECT_EQ(place(program.control(Role::Total)), L"570,555 290x45");
-  EXPECT_TRUE(fitsTheScreen(program));
+  const tollandra::Fit fit = tollandra::fitOf(program.main(), tollandra::windowTable(WindowKind::Main));
+  EXPECT_LT(fit.dpi, fit.screen.dpi);  // neither screen has room for the window at its own scale
+  EXPECT_TRUE(laidOutAt(program, fit.dpi));
+  for (const std::string& misfit : driver::captionMisfits(fit.dpi, fit.screen.dpi)) ADD_FAILURE() << misfit;
   enterExample(program);
-  EXPECT_EQ(resultTexts(program), manAt60And170);
   EXPECT_EQ(resultInks(program), L"BRR");
   EXPECT_EQ(text(program.control(Role::LowerLimitLine)), manAt60And170Limit);
   EXPECT_EQ(inkOf(program.control(Role::LowerLimitLine)), L'R');
@@ -53,42 +71,46 @@ TEST(Dpi144, WindowsAndControlsAreOneAndAHalfTimesTheirSize) {
 
 // Under Wine the message never comes by itself: the test sends it as the
 // system would when the window reaches a screen at 150 %. The suggested
-// rectangle travels by pointer, so it must lie in the program's memory.
+// rectangle travels by pointer, so it must lie in the program's memory. The
+// window takes the scale at which it fits this screen at 150 %.
 TEST(DpiChange, TheMainWindowLaysItselfOutAgainAndKeepsWhatWasEntered) {
   Program program;
   click(program.control(Role::Option, 3, 1));
   enterExample(program);
-  const RECT suggested{100, 20, 1120, 995};
+  const RECT suggested{100, 20, 1120, 1070};
   void* remote = VirtualAllocEx(program.process(), nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
   ASSERT_TRUE(WriteProcessMemory(program.process(), remote, &suggested, sizeof suggested, nullptr));
   SendMessageW(program.main(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(remote));
   program.settle();
-  // Where suggested and as wide; this screen is too low for all its height.
-  EXPECT_TRUE(place(program.main()).starts_with(L"100,20 1020x"));
-  EXPECT_EQ(place(program.control(Role::MeasurementBox, 1)), L"285,758 120x38");
+  const tollandra::Fit fit = tollandra::fitOf(program.main(), tollandra::windowTable(WindowKind::Main), 144);
+  EXPECT_GT(fit.dpi, 96);
+  EXPECT_TRUE(laidOutAt(program, fit.dpi));
+  EXPECT_EQ(windowRect(program.main()).left, 100);
   EXPECT_EQ(text(program.control(Role::MeasurementBox, 3)), L"3000");
   EXPECT_EQ(text(program.control(Role::Total)), L"8 （未回答 5）");
   EXPECT_EQ(resultTexts(program), manAt60And170);
-  // The results lie below this screen's edge now; the points cells show.
   EXPECT_GT(count(capture(clientOnScreen(program.control(Role::Points, 3))), isRed), 0);
 }
 
-// The stops of the main window in reading order: the seven items top to
-// bottom (on option 1 while unanswered), the three boxes, the compute button.
-std::vector<HWND> mainStops(const Program& program) {
-  std::vector<HWND> stops;
-  for (int item : tollandra::itemsTopToBottom(WindowKind::Main))
-    stops.push_back(program.control(Role::Option, item, 1));
-  for (int box = 1; box <= 3; ++box) stops.push_back(program.control(Role::MeasurementBox, box));
-  stops.push_back(program.control(Role::Compute));
-  return stops;
+// Whether any option of either form shows a check mark.
+bool anyAnswered(const Program& program) {
+  for (const auto& [kind, items] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}})
+    for (int item = 1; item <= items; ++item)
+      for (int option : {1, 2})
+        if (isChecked(program.control(Role::Option, item, option, kind))) return true;
+  return false;
 }
 
-// Esc leaves the disclaimer waiting, Enter starts. The focus starts on the
-// first factor; Tab and Shift+Tab go all the way round, showing where they
-// are at every stop, and answer nothing on the way.
-TEST(Keyboard, StartsOnTheFirstFactorAndATabRoundAnswersNothingButShowsWhereItIs) {
-  Program program(false);
+// In the test build an unchecked option that gains the focus reports a
+// click, as on Windows. Esc leaves the disclaimer waiting, Enter starts. The
+// focus starts on the first factor; Tab and Shift+Tab go all the way round
+// both windows, showing where they are at every stop; Shift+Tab out of a
+// refused box (its message gives the focus back inside the move), the next
+// patient and a return to the window move the focus too. None answers
+// anything. The boxes take numbers only: no input method (read inside the
+// test build, where the compute button keeps the thread's).
+TEST(Keyboard, StartsOnTheFirstFactorAndNoMoveOfTheFocusAnswersAnything) {
+  Program program(false, L"Tollandra-test.exe");
   ASSERT_NE(program.waitWindow(WindowKind::Introduction), nullptr);
   pressKeys({VK_ESCAPE});
   program.settle();
@@ -97,7 +119,13 @@ TEST(Keyboard, StartsOnTheFirstFactorAndATabRoundAnswersNothingButShowsWhereItIs
   ASSERT_TRUE(waitUntil(
       [&] { return IsWindowEnabled(program.main()) && !program.window(WindowKind::Introduction); }));
   program.settle();
-  const std::vector<HWND> stops = mainStops(program);
+  DWORD_PTR contexts = 0;
+  SendMessageTimeoutW(program.main(), tollandra::testing::probeInputContexts, 0, 0, SMTO_NORMAL, 2000, &contexts);
+  EXPECT_EQ(contexts, 8u);
+  std::vector<HWND> stops;
+  for (int item : tollandra::itemsTopToBottom(WindowKind::Main)) stops.push_back(program.control(Role::Option, item, 1));
+  for (int box = 1; box <= 3; ++box) stops.push_back(program.control(Role::MeasurementBox, box));
+  stops.push_back(program.control(Role::Compute));
   EXPECT_EQ(program.focus(), stops[0]);
   const std::wstring before = copied(program);
   for (bool backwards : {false, true}) {
@@ -113,18 +141,21 @@ TEST(Keyboard, StartsOnTheFirstFactorAndATabRoundAnswersNothingButShowsWhereItIs
           << "no focus shown on stop " << GetDlgCtrlID(left);
     }
   }
-  for (HWND stop : stops) EXPECT_FALSE(isChecked(stop)) << GetDlgCtrlID(stop);
+  typeInto(program, 1, L"16");
+  pressKeys({VK_SHIFT, VK_TAB});
+  EXPECT_NE(answerMessage(program), L"");
+  EXPECT_TRUE(waitUntil([&] { return program.focus() == program.control(Role::MeasurementBox, 1); }));
+  program.menu(Command::ToggleHal);
+  program.waitWindow(WindowKind::Hal);
+  for (int k = 0; k < 8; ++k) pressKeys({VK_TAB});
+  SetForegroundWindow(program.main());  // back to the main window, on its last option
+  program.settle();
+  pressKeys({VK_CONTROL, 'N'});
+  program.settle();
+  EXPECT_EQ(program.focus(), stops[0]);
+  EXPECT_FALSE(anyAnswered(program));
   EXPECT_EQ(text(program.control(Role::Total)), L"");
   EXPECT_EQ(copied(program), before);
-}
-
-// The three boxes take numbers only: they have no input method context,
-// while the compute button keeps the thread's (read inside the test build).
-TEST(Keyboard, TheBoxesHaveNoInputMethod) {
-  Program program(true, L"Tollandra-test.exe");
-  DWORD_PTR bits = 0;
-  SendMessageTimeoutW(program.main(), tollandra::testing::probeInputContexts, 0, 0, SMTO_NORMAL, 2000, &bits);
-  EXPECT_EQ(bits, 8u);
 }
 
 // What a patient's answers leave on the screen and in the record.
@@ -146,18 +177,27 @@ Outcome outcomeOf(const Program& program) {
 constexpr int riskAnswers[] = {1, 1, 2, 1, 2, 1, 2};
 constexpr int halAnswers[] = {1, 2, 1};
 
-// Space chooses the focused option, an arrow the item's other one; Tab goes
-// on through the boxes to the compute button, where Enter computes, and
-// Shift+Tab comes back to VC with its text selected; the HAL window opens on
-// its first finding and Esc hides it. The totals, colours and record equal
-// those of clicks.
+// On an option ← chooses the left one and → the right one, Space the focused
+// one, ↓ and ↑ go to the next item or back, and the focus stays in sight
+// after each key; Tab goes on through the boxes to the compute button, where
+// Enter computes, and Shift+Tab comes back to VC with its text selected; the
+// HAL window opens on its first finding and Esc hides it. The totals,
+// colours and record equal those of clicks.
 TEST(Keyboard, EveryAnswerAndTheComputationWithoutAMouseAsClicksGiveThem) {
   Outcome keyed;
   {
     Program program;
-    for (int item : tollandra::itemsTopToBottom(WindowKind::Main)) {
-      pressKeys({riskAnswers[item - 1] == 1 ? WORD{VK_SPACE} : WORD{VK_RIGHT}});
-      pressKeys({VK_TAB});
+    const std::vector<int> items = tollandra::itemsTopToBottom(WindowKind::Main);
+    for (int item : items) {
+      const int option = riskAnswers[item - 1];
+      pressKeys({item == 1 ? WORD{VK_SPACE} : option == 1 ? WORD{VK_LEFT} : WORD{VK_RIGHT}});
+      program.settle();
+      HWND chosen = program.control(Role::Option, item, option);
+      EXPECT_EQ(program.focus(), chosen) << item;
+      const Capture focused = capture(clientOnScreen(chosen));
+      pressKeys({item == items.back() ? WORD{VK_TAB} : WORD{VK_DOWN}});
+      program.settle();
+      EXPECT_FALSE(capture(clientOnScreen(chosen)) == focused) << "no focus shown on item " << item;
     }
     for (const wchar_t* value : {L"60", L"170", L"3000"}) {
       typeText(value);
@@ -174,9 +214,13 @@ TEST(Keyboard, EveryAnswerAndTheComputationWithoutAMouseAsClicksGiveThem) {
     HWND hal = program.waitWindow(WindowKind::Hal);
     EXPECT_EQ(program.focus(), program.control(Role::Option, 1, 1, WindowKind::Hal));
     for (int item = 1; item <= 3; ++item) {
-      pressKeys({halAnswers[item - 1] == 1 ? WORD{VK_SPACE} : WORD{VK_RIGHT}});
-      pressKeys({VK_TAB});
+      pressKeys({halAnswers[item - 1] == 1 ? WORD{VK_LEFT} : WORD{VK_RIGHT}});
+      pressKeys({VK_DOWN});
     }
+    pressKeys({VK_UP});  // from the first finding, round to the last
+    program.settle();
+    EXPECT_EQ(program.focus(), program.control(Role::Option, 3, 1, WindowKind::Hal));
+    pressKeys({VK_TAB});
     program.settle();
     EXPECT_EQ(program.focus(), program.control(Role::Hide, 0, 0, WindowKind::Hal));
     EXPECT_EQ(text(program.control(Role::Prediction, 2, 0, WindowKind::Hal)), L"1年 8.0 %・3年 19.7 %・5年 28.7 %");

@@ -137,6 +137,46 @@ TEST(HalWindow, HidesInsteadOfClosingComesForwardWhenCoveredAndLeavesTheFocus) {
   EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
 }
 
+// A Windows program: the main window can be minimised and takes the shown
+// HAL window with it, and back; the HAL window's close box hides it; the
+// captions carry the program's icon; a window dragged elsewhere stays where
+// it was dropped when the main window repaints (the HAL window, shown again,
+// comes back to its place against the main window).
+TEST(MainWindow, MinimisesWithTheHalWindowAndWindowsStayWhereTheyAreDropped) {
+  Program program;
+  EXPECT_NE(GetWindowLongW(program.main(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
+  EXPECT_TRUE(showsProgramIcon(program.main()));
+  program.menu(Command::ToggleHal);
+  HWND hal = program.waitWindow(WindowKind::Hal);
+  EXPECT_TRUE(showsProgramIcon(hal));
+  const RECT placed = windowRect(hal);
+  dragByCaption(hal, 80, 40);
+  const RECT dropped = windowRect(hal);
+  EXPECT_EQ(dropped.left - placed.left, 80);
+  RedrawWindow(program.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  { const Cover cover(windowRect(hal)); }
+  program.settle();
+  EXPECT_EQ(windowRect(hal).left, dropped.left);
+  ShowWindow(program.main(), SW_MINIMIZE);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));
+  ShowWindow(program.main(), SW_RESTORE);
+  EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(hal); }));
+  const RECT r = windowRect(hal);
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  clickAt(r.right - caption / 2 - GetSystemMetrics(SM_CXFIXEDFRAME) - 1, r.top + caption / 2 + 3);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal) && IsWindow(hal); }));
+
+  program.menu(Command::OpenAbout);
+  HWND about = program.waitWindow(WindowKind::About);
+  dragByCaption(about, -60, 50);
+  const RECT aboutDropped = windowRect(about);
+  RedrawWindow(program.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  { const Cover cover(aboutDropped); }
+  program.settle();
+  EXPECT_EQ(windowRect(about).top, aboutDropped.top);
+  EXPECT_NE(aboutDropped.top, placed.top);
+}
+
 // The second click of a double click arrives as a notification of its own,
 // which the points cells ignore: nothing becomes option 1, not option 2. A
 // click on a painted cell leaves the focus on a control that shows it.

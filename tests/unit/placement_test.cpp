@@ -2,76 +2,107 @@
 
 #include <vector>
 
+#include "../screens.h"
+#include "core/windows/focus_guard.h"
 #include "core/windows/placement.h"
 
 namespace tollandra {
 namespace {
 
-// Halves in single precision, cut toward zero: 1365 / 2 - 340 = 342.5 -> 342,
-// 539 / 2 - 270 = -0.5 -> 0; a main window too high for the screen stays
-// at its top. The HAL window halves a top within 160 px of
-// the screen's top, also cut toward zero: -9 / 2 -> -4.
-TEST(Placement, EachWindowPlacesItselfByTheScreenOrTheMainWindow) {
+const WindowTable& main() { return windowTable(WindowKind::Main); }
+
+Screen whole(int width, int height, int dpi = baseDpi) { return {{0, 0, width, height}, {0, 0, width, height}, dpi}; }
+
+// At 100 % the windows are the sizes of the tables with Windows' frame
+// (680 x 700, 540 x 560): the main window centred, its top 300 px above the
+// middle, halves in single precision cut toward zero (1365 / 2 - 340 =
+// 342.5 -> 342, 539 / 2 - 270 = -0.5 -> 0), and kept inside the work area;
+// the HAL window 60 px right of the main window and 160 px above it, or at
+// half its top when that lies within 160 px of the screen's top (-9 / 2 ->
+// -4); About and the references 20 px left of and above it. At 150 % every
+// distance is half as long again, halves rounded away from zero as MulDiv
+// rounds (25 -> 37.5 -> 38, -5 -> -8).
+TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
+  const Size mainSize{680, 700}, introSize{540, 560};
+  EXPECT_EQ(windowSize(main(), 96, standardFrame(WindowKind::Main)), mainSize);
+  EXPECT_EQ(windowSize(windowTable(WindowKind::Introduction), 96, standardFrame(WindowKind::Introduction)),
+            introSize);
   const struct {
-    int width, height;
+    Screen screen;
     Point main, intro;
-  } screens[] = {{1920, 1080, {620, 240}, {690, 260}},
-                 {1366, 768, {343, 68}, {413, 104}},
-                 {1365, 768, {342, 68}, {412, 104}},
-                 {539, 559, {-70, 0}, {0, 0}}};
+  } screens[] = {{whole(1920, 1080), {620, 240}, {690, 260}},
+                 {whole(1365, 768), {342, 68}, {412, 104}},
+                 {{{0, 0, 1366, 768}, {0, 0, 1366, 728}}, {343, 28}, {413, 104}},
+                 {whole(539, 559), {0, 0}, {0, 0}},
+                 {{{1920, 0, 3200, 1024}, {1920, 30, 3200, 1024}}, {2220, 212}, {2290, 232}}};
   for (const auto& s : screens) {
-    EXPECT_EQ(mainWindowOrigin(s.width, s.height, Rect{0, 0, s.width, s.height}), s.main)
-        << s.width << "x" << s.height;
-    EXPECT_EQ(introductionOrigin(s.width, s.height), s.intro) << s.width << "x" << s.height;
+    EXPECT_EQ(mainWindowOrigin(s.screen, mainSize, 96), s.main) << s.screen.monitor.right;
+    EXPECT_EQ(introductionOrigin(s.screen, introSize), s.intro) << s.screen.monitor.right;
   }
+  const Screen screen = whole(1366, 768);
   const struct {
     int left, top;
     Point hal, info;
-  } mains[] = {{343, 84, {403, 42}, {323, 64}}, {100, 100, {160, 50}, {80, 80}},
-               {0, 161, {60, 1}, {-20, 141}},   {0, 160, {60, 80}, {-20, 140}},
-               {0, -8, {60, -4}, {-20, -28}},   {5, -9, {65, -4}, {-15, -29}}};
+  } mains[] = {{343, 84, {403, 42}, {323, 64}}, {100, 300, {160, 140}, {80, 223}},
+               {0, 161, {60, 1}, {0, 141}},  {10, 160, {70, 80}, {0, 140}},
+               {5, -9, {65, 0}, {0, 0}},     {1000, 200, {846, 40}, {746, 180}}};
   for (const auto& m : mains) {
-    const Rect main{m.left, m.top, m.left + 680, m.top + 650};
-    EXPECT_EQ(halWindowOrigin(main), m.hal) << m.top;
-    EXPECT_EQ(infoWindowOrigin(main), m.info) << m.top;
+    const Rect mainRect{m.left, m.top, m.left + 680, m.top + 700};
+    EXPECT_EQ(halWindowOrigin(mainRect, screen, {520, 310}, 96), m.hal) << m.left << "," << m.top;
+    EXPECT_EQ(infoWindowOrigin(mainRect, screen, {620, 545}, 96), m.info) << m.left << "," << m.top;
   }
-  // At 150 % every distance is half as long again, halves rounded away from
-  // zero as MulDiv rounds: 25 -> 37.5 -> 38, 193 -> 289.5 -> 290, -5 -> -8.
-  // On 1920 x 1080: the main window at 960 - 510, 540 - 450; the introduction
-  // at 960 - 405, 540 - 420; the HAL window 90 right and at half a top within
-  // 240; the information windows 30 up and left.
-  EXPECT_EQ(scaled(Box{190, 480, 193, 25}, 144), (Box{285, 720, 290, 38}));
+  EXPECT_EQ(scaled(Box{190, 505, 193, 25}, 144), (Box{285, 758, 290, 38}));
   EXPECT_EQ(scaled(-5, 144), -8);
-  EXPECT_EQ(scaled(-16, 120), -20);
-  EXPECT_EQ(mainWindowOrigin(1920, 1080, Rect{0, 0, 1920, 1040}, 144), (Point{450, 0}));
-  EXPECT_EQ(introductionOrigin(1920, 1080, 144), (Point{555, 120}));
-  EXPECT_EQ(halWindowOrigin(Rect{450, 240, 0, 0}, 144), (Point{540, 120}));
-  EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, 144), (Point{540, 1}));
-  EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, 144), (Point{420, 60}));
+  EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, whole(1920, 1080), {780, 465}, 144), (Point{540, 1}));
+  EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, whole(1920, 1080), {930, 818}, 144), (Point{420, 60}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }
 
-// The window is 700 px high (1050 at 150 %); a bottom below the work area
-// moves up to its edge, but never above its top.
-TEST(Placement, TheMainWindowMovesUpIntoTheWorkArea) {
+// The main window is 651 px of client area at 100 % (700 with the frame):
+// at 125 % under a 48-px taskbar a 1366 x 768 screen leaves 708 px, and
+// 651 x 96 / 96 + 61 = 712 does not fit but 644 + 61 = 705 does (95 DPI);
+// 1920 x 1080 at 150 % leaves 1008, 929 + 74 = 1003 at 137 DPI; 1280 x 720
+// at 100 % leaves 672, 617 + 49 at 91. Never below 90 %: on 1024 x 600 the
+// window stays at 87 DPI with its top in the work area.
+TEST(Placement, EveryWindowFitsTheWorkAreaAtTheLargestScaleThatFits) {
   const struct {
-    int width, height, dpi;
-    Rect work;
-    Point main;
-  } cases[] = {{1366, 768, 96, {0, 0, 1366, 768}, {343, 68}},
-               {1366, 768, 96, {0, 0, 1366, 728}, {343, 28}},
-               {1366, 768, 96, {0, 30, 1366, 768}, {343, 68}},
-               {1920, 1080, 144, {0, 0, 1920, 1080}, {450, 30}},
-               {800, 600, 96, {0, 20, 800, 560}, {60, 20}}};
-  for (const auto& c : cases)
-    EXPECT_EQ(mainWindowOrigin(c.width, c.height, c.work, c.dpi), c.main) << c.work.bottom << " at " << c.dpi;
+    int width, height, dpi, taskbar, fitting;
+  } worked[] = {{1366, 768, 120, 48, 95},
+                {1920, 1080, 144, 48, 137},
+                {1280, 720, 96, 48, 91},
+                {1366, 768, 96, 40, 96},
+                {1024, 600, 96, 40, 87}};
+  for (const auto& w : worked) {
+    const Screen screen = screens::Common{w.width, w.height, w.dpi, w.taskbar}.screen();
+    EXPECT_EQ(fittingDpi(main(), screen, screens::frameAt(WindowKind::Main, w.dpi)), w.fitting) << w.width;
+  }
+  EXPECT_EQ(mainWindowOrigin(whole(1024, 560), windowSize(main(), 87, standardFrame(WindowKind::Main)), 87),
+            (Point{204, 0}));
+  for (const screens::Common& common : screens::common()) {
+    const Screen screen = common.screen();
+    for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
+                            WindowKind::References}) {
+      const Size frame = screens::frameAt(kind, common.dpi);
+      const int dpi = fittingDpi(windowTable(kind), screen, frame);
+      const Size size = windowSize(windowTable(kind), dpi, frame);
+      const Point at = kind == WindowKind::Main ? mainWindowOrigin(screen, size, dpi) : introductionOrigin(screen, size);
+      const bool inside = at.x >= 0 && at.y >= 0 && at.x + size.width <= screen.work.right &&
+                          at.y + size.height <= screen.work.bottom;
+      const Size larger = windowSize(windowTable(kind), dpi + 1, frame);
+      EXPECT_TRUE(inside && (dpi == common.dpi || larger.height > screen.work.height()))
+          << common.width << "x" << common.height << " at " << common.dpi << " with " << common.taskbar
+          << ": window " << static_cast<int>(kind) << " at " << dpi;
+    }
+  }
 }
 
 // Tab goes through the answers top to bottom as the window shows them, one
 // stop an item, then the boxes and the compute button (the HAL window: its
 // hide button), and round again; Shift+Tab the other way. A points cell
 // stands for its item; from a control of no stop, Tab starts at either end.
-TEST(TabStops, GoRoundTheAnswersInReadingOrder) {
+// ← and → choose the left and the right option; ↑ and ↓ go to the item
+// above or below, round from the last to the first, and choose nothing.
+TEST(Keys, TabGoesRoundTheAnswersInReadingOrderAndArrowsGoWhereTheyPoint) {
   using enum Role;
   const std::vector<TabStop> ring = {{Option, 1}, {Option, 3}, {Option, 7}, {Option, 5},
                                      {Option, 2}, {Option, 6}, {Option, 4}, {MeasurementBox, 1},
@@ -83,6 +114,29 @@ TEST(TabStops, GoRoundTheAnswersInReadingOrder) {
   EXPECT_EQ(nextTabStop(WindowKind::Main, {Points, 5}, false), (TabStop{Option, 2}));
   EXPECT_EQ(nextTabStop(WindowKind::Main, {ResultBox, 2}, true), (TabStop{Compute, 0}));
   EXPECT_EQ(nextTabStop(WindowKind::Hal, {Option, 3}, false), (TabStop{Hide, 0}));
+  const struct {
+    WindowKind kind;
+    int item;
+    Arrow arrow;
+    ArrowMove move;
+  } arrows[] = {{WindowKind::Main, 7, Arrow::Left, {7, 1}}, {WindowKind::Main, 7, Arrow::Right, {7, 2}},
+                {WindowKind::Main, 7, Arrow::Up, {3, 0}},   {WindowKind::Main, 7, Arrow::Down, {5, 0}},
+                {WindowKind::Main, 4, Arrow::Down, {1, 0}}, {WindowKind::Main, 1, Arrow::Up, {4, 0}},
+                {WindowKind::Hal, 3, Arrow::Down, {1, 0}},  {WindowKind::Hal, 2, Arrow::Left, {2, 1}}};
+  for (const auto& a : arrows)
+    EXPECT_EQ(arrowMove(a.kind, a.item, a.arrow), a.move) << a.item << " " << static_cast<int>(a.arrow);
+}
+
+// A focus move nested in another (a refusal's message giving the focus back
+// to its box while Shift+Tab moves it on) leaves the outer one guarded.
+TEST(Keys, TheFocusGuardHoldsUntilTheOutermostMoveEnds) {
+  FocusGuard guard;
+  {
+    const FocusGuard::Move outer(guard);
+    { const FocusGuard::Move inner(guard); }
+    EXPECT_TRUE(guard.moving());
+  }
+  EXPECT_FALSE(guard.moving());
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ bool holdsTwoLines(WindowKind kind, int id) {
 // One text measured in its control: a line naming it and both sizes when it
 // does not fit, or lacks glyphs in the face; nothing when it fits.
 std::optional<std::string> misfitOf(HWND parent, HDC dc, WindowKind kind, const ControlRow& row,
-                                    const Shown& shown, int dpi) {
+                                    const Shown& shown, int dpi, int monitorDpi) {
   const std::wstring text = tollandra::wide(shown.text);
   const tollandra::Font font = tollandra::makeFont(tollandra::fontRow(shown.font), dpi);
   const HGDIOBJ before = SelectObject(dc, font.get());
@@ -127,7 +127,7 @@ std::optional<std::string> misfitOf(HWND parent, HDC dc, WindowKind kind, const 
   if (row.role == Role::Option) {
     int zero = 0;
     GetCharWidthW(dc, L'0', L'0', &zero);
-    width -= 12 * dpi / 96 + 1 + zero / 2;
+    width -= 12 * monitorDpi / 96 + 1 + zero / 2;
   }
   const int length = static_cast<int>(text.size());
   SIZE size{};
@@ -138,17 +138,20 @@ std::optional<std::string> misfitOf(HWND parent, HDC dc, WindowKind kind, const 
   GetTextFaceW(dc, LF_FACESIZE, face);
   SelectObject(dc, before);
   const bool missing = std::ranges::count(glyphs, WORD{0xFFFF}) > 0;
-  if (size.cx + 2 <= width && size.cy <= area.bottom - area.top && !missing) return std::nullopt;
+  const tollandra::FontRow& asked = tollandra::fontRow(shown.font);
+  const bool named = face == tollandra::wide(asked.face) || face == tollandra::wide(asked.englishFace);
+  if (size.cx + 2 <= width && size.cy <= area.bottom - area.top && !missing && named) return std::nullopt;
   std::ostringstream line;
   line << dpi << " DPI, " << tollandra::windowTable(kind).title << ", " << row.id << " \"" << shown.text
        << "\": " << size.cx << "x" << size.cy << " in " << width << "x" << area.bottom - area.top
-       << (missing ? ", glyphs missing in " : " in ") << tollandra::utf8(face);
+       << (missing ? ", glyphs missing" : "") << (named ? " in " : ", another face: ") << tollandra::utf8(face);
   return line.str();
 }
 
 }  // namespace
 
-std::vector<std::string> captionMisfits(int dpi) {
+std::vector<std::string> captionMisfits(int dpi, int monitorDpi) {
+  if (monitorDpi == 0) monitorDpi = dpi;
   std::vector<std::string> misfits;
   for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
                           WindowKind::References}) {
@@ -161,7 +164,7 @@ std::vector<std::string> captionMisfits(int dpi) {
     for (const ControlRow& row : table.controls) {
       if (holdsTwoLines(kind, row.id)) continue;
       for (const Shown& shown : shownBy(kind, row)) {
-        if (std::optional<std::string> misfit = misfitOf(parent, dc, kind, row, shown, dpi)) {
+        if (std::optional<std::string> misfit = misfitOf(parent, dc, kind, row, shown, dpi, monitorDpi)) {
           misfits.push_back(std::move(*misfit));
         }
       }

@@ -17,8 +17,10 @@
 
 namespace driver {
 
-// One line per caption that does not fit at dpi, naming the window, the
-// control and both sizes; none when all fit.
-std::vector<std::string> captionMisfits(int dpi);
+// One line per caption that does not fit when the windows are laid out at
+// dpi on a monitor of monitorDpi (0: the same), whose scale the radio marks
+// take; none when all fit. The face obtained must be the one asked for, by
+// either of its names.
+std::vector<std::string> captionMisfits(int dpi, int monitorDpi = 0);
 
 }  // namespace driver

@@ -5,35 +5,71 @@
 namespace tollandra {
 namespace {
 
-// Halves are taken in single precision and cut toward zero, so an odd screen
-// width loses its half pixel and a negative half becomes 0.
+// Halves are taken in single precision and cut toward zero, so an odd width
+// loses its half pixel and a negative half becomes 0.
 int halfMinus(int length, int offset) {
   return static_cast<int>(static_cast<float>(length) / 2.0f - static_cast<float>(offset));
 }
 
+constexpr int frameBorder = 3;
+constexpr int captionHeight = 23;
+constexpr int menuBarHeight = 20;
+
 }  // namespace
 
-Point mainWindowOrigin(int screenWidth, int screenHeight, const Rect& workArea, int dpi) {
-  const int height = scaled(windowTable(WindowKind::Main).height, dpi);
-  int y = halfMinus(screenHeight, scaled(300, dpi));
-  if (y + height > workArea.bottom) {
-    y = std::max(workArea.bottom - height, workArea.top);
+Size standardFrame(WindowKind kind) {
+  const int menu = kind == WindowKind::Main ? menuBarHeight : 0;
+  return {2 * frameBorder, 2 * frameBorder + captionHeight + menu};
+}
+
+Size clientSize(const WindowTable& table, int dpi) {
+  const Size frame = standardFrame(table.kind);
+  return {scaled(table.width - frame.width, dpi), scaled(table.height - frame.height, dpi)};
+}
+
+Size windowSize(const WindowTable& table, int layoutDpi, Size frame) {
+  const Size client = clientSize(table, layoutDpi);
+  return {client.width + frame.width, client.height + frame.height};
+}
+
+int fittingDpi(const WindowTable& table, const Screen& screen, Size frame) {
+  const int lowest = std::min(screen.dpi, minimumDpi);
+  for (int dpi = screen.dpi; dpi > lowest; --dpi) {
+    const Size size = windowSize(table, dpi, frame);
+    if (size.width <= screen.work.width() && size.height <= screen.work.height()) {
+      return dpi;
+    }
   }
-  return {halfMinus(screenWidth, scaled(340, dpi)), y};
+  return lowest;
 }
 
-Point introductionOrigin(int screenWidth, int screenHeight, int dpi) {
-  return {halfMinus(screenWidth, scaled(270, dpi)), halfMinus(screenHeight, scaled(280, dpi))};
+Point keepInside(Point wanted, Size window, const Rect& work) {
+  return {std::max(std::min(wanted.x, work.right - window.width), work.left),
+          std::max(std::min(wanted.y, work.bottom - window.height), work.top)};
 }
 
-Point halWindowOrigin(const Rect& mainWindow, int dpi) {
+Point mainWindowOrigin(const Screen& screen, Size window, int dpi) {
+  const Rect& monitor = screen.monitor;
+  return keepInside({monitor.left + halfMinus(monitor.width(), window.width / 2),
+                     monitor.top + halfMinus(monitor.height(), scaled(300, dpi))},
+                    window, screen.work);
+}
+
+Point introductionOrigin(const Screen& screen, Size window) {
+  const Rect& monitor = screen.monitor;
+  return keepInside({monitor.left + halfMinus(monitor.width(), window.width / 2),
+                     monitor.top + halfMinus(monitor.height(), window.height / 2)},
+                    window, screen.work);
+}
+
+Point halWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi) {
   const int above = scaled(160, dpi);
   const int y = mainWindow.top > above ? mainWindow.top - above : mainWindow.top / 2;
-  return {mainWindow.left + scaled(60, dpi), y};
+  return keepInside({mainWindow.left + scaled(60, dpi), y}, window, screen.work);
 }
 
-Point infoWindowOrigin(const Rect& mainWindow, int dpi) {
-  return {mainWindow.left - scaled(20, dpi), mainWindow.top - scaled(20, dpi)};
+Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi) {
+  return keepInside({mainWindow.left - scaled(20, dpi), mainWindow.top - scaled(20, dpi)}, window, screen.work);
 }
 
 }  // namespace tollandra

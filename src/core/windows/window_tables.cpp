@@ -49,31 +49,31 @@ constexpr std::array<ControlRow, 45> mainControls = {{
     {1004, Static, "VC（1,000 - 6,000 mL）", {6, 589, 180, 20}, staticRight},
     {1005, Static, "身長（94 - 210 cm）", {5, 548, 180, 20}, staticRight},
     {1006, Button, "%VC 計算  → ", {280, 545, 110, 25}, pushButton | buttonCenter, 0, Compute},
-    {1007, Static, risk(1).label, {20, 30, 205, 20}, staticRight},
-    {1008, Static, risk(2).label, {20, 230, 205, 20}, staticRight},
-    {1009, Static, risk(3).label, {20, 80, 205, 20}, staticRight},
-    {1010, Static, risk(4).label, {20, 330, 205, 25}, staticRight},
-    {1011, Static, risk(5).label, {20, 180, 205, 20}, staticRight},
-    {1012, Static, risk(6).label, {20, 280, 205, 20}, staticRight},
-    {1013, Static, risk(7).label, {20, 130, 205, 20}, staticRight},
+    {1007, Static, risk(1).label, {10, 30, 210, 20}, staticRight},
+    {1008, Static, risk(2).label, {10, 230, 210, 20}, staticRight},
+    {1009, Static, risk(3).label, {10, 80, 210, 20}, staticRight},
+    {1010, Static, risk(4).label, {10, 330, 210, 25}, staticRight},
+    {1011, Static, risk(5).label, {10, 180, 210, 20}, staticRight},
+    {1012, Static, risk(6).label, {10, 280, 210, 20}, staticRight},
+    {1013, Static, risk(7).label, {10, 130, 210, 20}, staticRight},
     {1014, Static,
      "------------------------------------------------"
      "   参考 （ ＊表記外の入力制限があります ）",
      {34, 440, 600, 36}, staticLeft},
-    {1015, Button, risk(1).option1, {230, 20, 140, 35}, option1, frame, Option, 1, 1},
-    {1016, Button, risk(2).option1, {230, 220, 140, 35}, option1, frame, Option, 2, 1},
-    {1017, Button, risk(3).option1, {230, 70, 140, 35}, option1, frame, Option, 3, 1},
-    {1018, Button, risk(4).option1, {230, 320, 140, 35}, option1, frame, Option, 4, 1},
-    {1019, Button, risk(5).option1, {230, 170, 140, 35}, option1, frame, Option, 5, 1},
-    {1020, Button, risk(6).option1, {230, 270, 140, 35}, option1, frame, Option, 6, 1},
-    {1021, Button, risk(7).option1, {230, 120, 140, 35}, option1, frame, Option, 7, 1},
-    {1022, Button, risk(1).option2, {460, 20, 145, 35}, option2 | buttonLeft, frame, Option, 1, 2},
-    {1023, Button, risk(2).option2, {460, 220, 145, 35}, option2 | buttonLeft, frame, Option, 2, 2},
-    {1024, Button, risk(3).option2, {460, 70, 145, 35}, option2, frame, Option, 3, 2},
-    {1025, Button, risk(4).option2, {460, 320, 145, 35}, option2, frame, Option, 4, 2},
-    {1026, Button, risk(5).option2, {460, 170, 145, 35}, option2, frame, Option, 5, 2},
-    {1027, Button, risk(6).option2, {460, 270, 145, 35}, option2, frame, Option, 6, 2},
-    {1028, Button, risk(7).option2, {460, 120, 145, 35}, option2, frame, Option, 7, 2},
+    {1015, Button, risk(1).option1, {220, 20, 150, 35}, option1, frame, Option, 1, 1},
+    {1016, Button, risk(2).option1, {220, 220, 150, 35}, option1, frame, Option, 2, 1},
+    {1017, Button, risk(3).option1, {220, 70, 150, 35}, option1, frame, Option, 3, 1},
+    {1018, Button, risk(4).option1, {220, 320, 150, 35}, option1, frame, Option, 4, 1},
+    {1019, Button, risk(5).option1, {220, 170, 150, 35}, option1, frame, Option, 5, 1},
+    {1020, Button, risk(6).option1, {220, 270, 150, 35}, option1, frame, Option, 6, 1},
+    {1021, Button, risk(7).option1, {220, 120, 150, 35}, option1, frame, Option, 7, 1},
+    {1022, Button, risk(1).option2, {460, 20, 155, 35}, option2 | buttonLeft, frame, Option, 1, 2},
+    {1023, Button, risk(2).option2, {460, 220, 155, 35}, option2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, risk(3).option2, {460, 70, 155, 35}, option2, frame, Option, 3, 2},
+    {1025, Button, risk(4).option2, {460, 320, 155, 35}, option2, frame, Option, 4, 2},
+    {1026, Button, risk(5).option2, {460, 170, 155, 35}, option2, frame, Option, 5, 2},
+    {1027, Button, risk(6).option2, {460, 270, 155, 35}, option2, frame, Option, 6, 2},
+    {1028, Button, risk(7).option2, {460, 120, 155, 35}, option2, frame, Option, 7, 2},
     {1029, Button, "*", {380, 19, 70, 35}, cellStyle, edge, Points, 1},
     {1030, Button, "*", {380, 220, 70, 35}, cellStyle, edge, Points, 2},
     {1031, Button, "*", {380, 70, 70, 35}, cellStyle, edge, Points, 3},
@@ -93,24 +93,24 @@ constexpr std::array<ControlRow, 45> mainControls = {{
     {1040, Static, "　％ＶＣ 　　　　ＶＣ基準値 (mL)", {410, 479, 250, 18}, staticLeft},
     {1041, Static, "リスクスコア", {270, 378, 99, 20}, staticRight},
     // Under the result boxes and ending with them.
-    {1042, Static, "", {340, 619, 300, 22}, staticOwnerDraw, edge, LowerLimitLine},
+    {1042, Static, "", {320, 619, 320, 22}, staticOwnerDraw, edge, LowerLimitLine},
     // Empty but for the few seconds after a copy.
-    {1043, Static, "", {20, 621, 310, 20}, staticLeft, 0, CopyNotice},
+    {1043, Static, "", {20, 621, 290, 20}, staticLeft, 0, CopyNotice},
     // What a complete score predicts, under the total and ending with it; the
     // %VC panel lies 25 px lower for it.
     {1044, Static, "", {150, 406, 423, 22}, staticRight, 0, Prediction, 1},
 }};
 
 constexpr std::array<ControlRow, 19> halControls = {{
-    {1007, Static, hal(1).label, {5, 17, 160, 20}, staticRight},
+    {1007, Static, hal(1).label, {0, 17, 165, 20}, staticRight},
     {1008, Static, hal(2).label, {10, 68, 155, 20}, staticRight},
     {1009, Static, hal(3).label, {10, 114, 155, 25}, staticRight},
-    {1015, Button, hal(1).option1, {170, 10, 120, 30}, option1, frame, Option, 1, 1},
-    {1016, Button, hal(2).option1, {170, 60, 120, 30}, option1, frame, Option, 2, 1},
-    {1017, Button, hal(3).option1, {170, 110, 120, 30}, option1, frame, Option, 3, 1},
-    {1022, Button, hal(1).option2, {379, 10, 126, 30}, option2 | buttonLeft, frame, Option, 1, 2},
-    {1023, Button, hal(2).option2, {380, 60, 126, 30}, option2 | buttonLeft, frame, Option, 2, 2},
-    {1024, Button, hal(3).option2, {380, 110, 126, 30}, option2, frame, Option, 3, 2},
+    {1015, Button, hal(1).option1, {167, 10, 125, 30}, option1, frame, Option, 1, 1},
+    {1016, Button, hal(2).option1, {167, 60, 125, 30}, option1, frame, Option, 2, 1},
+    {1017, Button, hal(3).option1, {167, 110, 125, 30}, option1, frame, Option, 3, 1},
+    {1022, Button, hal(1).option2, {379, 10, 136, 30}, option2 | buttonLeft, frame, Option, 1, 2},
+    {1023, Button, hal(2).option2, {380, 60, 136, 30}, option2 | buttonLeft, frame, Option, 2, 2},
+    {1024, Button, hal(3).option2, {380, 110, 136, 30}, option2, frame, Option, 3, 2},
     {1029, Button, "*", {300, 10, 70, 30}, cellStyle, edge, Points, 1},
     {1030, Button, "*", {300, 60, 70, 30}, cellStyle, edge, Points, 2},
     {1031, Button, "*", {300, 110, 70, 30}, cellStyle, edge, Points, 3},
@@ -121,8 +121,8 @@ constexpr std::array<ControlRow, 19> halControls = {{
     {1058, Static, "", {300, 190, 70, 30}, staticOwnerDraw, edge, Class},
     {1014, Static, "HAL スコア", {200, 196, 95, 18}, staticRight},
     // What a complete score predicts; the window is 50 px taller for them.
-    {1059, Static, "", {10, 234, 495, 20}, staticCenter, 0, Prediction, 1},
-    {1060, Static, "", {10, 256, 495, 20}, staticCenter, 0, Prediction, 2},
+    {1059, Static, "", {10, 234, 505, 20}, staticCenter, 0, Prediction, 1},
+    {1060, Static, "", {10, 256, 505, 20}, staticCenter, 0, Prediction, 2},
 }};
 
 constexpr std::uint32_t introText = staticLeft;
@@ -134,14 +134,14 @@ constexpr std::array<ControlRow, 15> introControls = {{
     {1044, Button, "終了", {309, 479, 100, 25}, tabStop | pushButton | buttonCenter | buttonVCenter, 0, Exit},
     {1045, Static, "●免責", {60, 195, 404, 14}, introText},
     {1046, Static, "・本アプリの利用に当たっては、各自の責任においてご利用下さい。", {70, 215, 404, 14}, introText},
-    {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 403, 14},
+    {1047, Static, "・本アプリを使用したことによって生じたすべての障害、損害、不具合等に関して", {70, 235, 415, 14},
      introText},
     {1048, Static, "  当方は一切責任を負いません。", {70, 255, 404, 14}, introText},
     {1041, Static, "・本アプリで表示している値は公式な値と合致することを保証するものではありません。",
-     {70, 275, 439, 14}, introText},
-    {1049, Static, "・本アプリの内容、情報は古くなったり、誤情報が入っている可能性もあります。", {70, 295, 440, 14},
+     {70, 275, 450, 14}, introText},
+    {1049, Static, "・本アプリの内容、情報は古くなったり、誤情報が入っている可能性もあります。", {70, 295, 450, 14},
      introText},
-    {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 440, 14},
+    {1050, Static, "・本アプリで紹介している情報、サービス等に関しても一切責任を負いません。", {70, 318, 450, 14},
      introText},
     {1051, Static, "●注意", {60, 361, 404, 14}, introText},
     {1052, Static, "・年齢、身長などには本アプリ独自の入力制限があります。", {70, 384, 440, 14}, introText},
@@ -176,9 +176,9 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
 // clang-format on
 
 constexpr std::array<WindowTable, 5> windows = {{
-    {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性増悪リスク", visible | caption | sysMenu,
+    {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性増悪リスク", caption | sysMenu | minimizeBox,
      exControlParent, 680, 700, FontKind::Main, mainControls},
-    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption, 0, 520, 310, FontKind::Hal,
+    {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption | sysMenu, 0, 530, 310, FontKind::Hal,
      halControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
      FontKind::Introduction, introControls},
@@ -192,19 +192,20 @@ constexpr std::uint8_t variableModern = 0x32;  // FF_MODERN | VARIABLE_PITCH
 constexpr std::uint8_t fixedModern = 0x31;     // FF_MODERN | FIXED_PITCH
 constexpr std::uint8_t defaultSwiss = 0x20;    // FF_SWISS | DEFAULT_PITCH
 constexpr std::string_view proportionalGothic = "ＭＳ Ｐゴシック";
+constexpr std::string_view proportionalGothicInEnglish = "MS PGothic";
 
 constexpr std::array<FontRow, 7> fonts = {{
-    {FontKind::Main, -16, variableModern, proportionalGothic},
-    {FontKind::Introduction, -12, defaultSwiss, proportionalGothic},
-    {FontKind::Hal, -16, variableModern, proportionalGothic},
-    {FontKind::About, -13, variableModern, proportionalGothic},
-    {FontKind::References, -12, defaultSwiss, proportionalGothic},
+    {FontKind::Main, -16, variableModern, proportionalGothic, proportionalGothicInEnglish},
+    {FontKind::Introduction, -12, defaultSwiss, proportionalGothic, proportionalGothicInEnglish},
+    {FontKind::Hal, -16, variableModern, proportionalGothic, proportionalGothicInEnglish},
+    {FontKind::About, -13, variableModern, proportionalGothic, proportionalGothicInEnglish},
+    {FontKind::References, -12, defaultSwiss, proportionalGothic, proportionalGothicInEnglish},
     // Fixed pitch with 7 px half-width characters, so the padded result
     // texts line up and fit their boxes.
-    {FontKind::Results, -14, fixedModern, "ＭＳ ゴシック"},
+    {FontKind::Results, -14, fixedModern, "ＭＳ ゴシック", "MS Gothic"},
     // Named as well as Japanese: a nameless request may land on a CJK-only
     // fallback face that has no Latin letters or "●" (it does under Wine).
-    {FontKind::AboutPage, 12, 0, proportionalGothic},
+    {FontKind::AboutPage, 12, 0, proportionalGothic, proportionalGothicInEnglish},
 }};
 
 constexpr std::array<CommandRow, 6> commands = {{
@@ -299,6 +300,26 @@ TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards) {
   }
   const auto index = static_cast<std::size_t>(at - ring.begin());
   return ring[(index + (backwards ? ring.size() - 1 : 1)) % ring.size()];
+}
+
+ArrowMove arrowMove(WindowKind kind, int item, Arrow arrow) {
+  switch (arrow) {
+    case Arrow::Left:
+      return {item, 1};
+    case Arrow::Right:
+      return {item, 2};
+    case Arrow::Up:
+    case Arrow::Down:
+      break;
+  }
+  const std::vector<int> items = itemsTopToBottom(kind);
+  const auto at = std::ranges::find(items, item);
+  if (at == items.end()) {
+    return {item, 0};
+  }
+  const auto index = static_cast<std::size_t>(at - items.begin());
+  const std::size_t step = arrow == Arrow::Down ? 1 : items.size() - 1;
+  return {items[(index + step) % items.size()], 0};
 }
 
 std::span<const FontRow> fontTable() { return fonts; }

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t child = 0x40000000;
 inline constexpr std::uint32_t visible = 0x10000000;
 inline constexpr std::uint32_t caption = 0x00C00000;
 inline constexpr std::uint32_t sysMenu = 0x00080000;
+inline constexpr std::uint32_t minimizeBox = 0x00020000;
 inline constexpr std::uint32_t group = 0x00020000;
 inline constexpr std::uint32_t tabStop = 0x00010000;
 inline constexpr std::uint32_t pushButton = 0x0;
@@ -100,12 +101,15 @@ enum class FontKind : std::uint8_t { Main, Introduction, Hal, About, References,
 
 // Every font is Japanese by character set, so the kanji show on every display
 // language. A negative height is the characters' height, a positive one the
-// cell's, in pixels at 96 DPI.
+// cell's, in pixels at 96 DPI. A Japanese face has two names: Windows takes
+// the Japanese one where the system locale is Japanese and the English one
+// everywhere else, so the shell asks for one and, failing, for the other.
 struct FontRow {
   FontKind kind;
   int height;
   std::uint8_t pitchAndFamily;
   std::string_view face;
+  std::string_view englishFace;
 };
 
 [[nodiscard]] std::span<const FontRow> fontTable();
@@ -152,6 +156,19 @@ struct TabStop {
 // round again. A points cell counts as its item; from a control of no stop
 // Tab starts at the first stop, Shift+Tab at the last.
 [[nodiscard]] TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards);
+
+enum class Arrow : std::uint8_t { Left, Right, Up, Down };
+
+// What an arrow key does on an option of an item: ← chooses option 1 and →
+// option 2 (the buttons on the left and the right), and the focus follows;
+// ↑ and ↓ only take the focus to the item above or below (round from the
+// last to the first), never into the boxes.
+struct ArrowMove {
+  int item = 0;    // where the focus goes: that item's chosen option, or option 1 while it has none
+  int choose = 0;  // the option chosen on the way; 0 none
+  bool operator==(const ArrowMove&) const = default;
+};
+[[nodiscard]] ArrowMove arrowMove(WindowKind kind, int item, Arrow arrow);
 
 // Commands that reach the main window from its menu, Ctrl+N or Ctrl+C.
 enum class Command : std::uint8_t { ToggleHal, NewPatient, Copy, OpenReferences, OpenAbout, Close };

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "win/build/builder.h"
-#include "win/platform/dpi.h"
 #include "win/windows/windows.h"
 
 namespace tollandra {
@@ -41,17 +40,26 @@ LRESULT CALLBACK InfoDefaultProc(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure, HBRUSH background) {
+// The program's own icon at a system size; shared, so the system keeps it.
+HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+  return static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                       GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+// Every class has the program's icon, large and small, and the system's
+// button-face colour behind it, read whenever it paints, so a change of
+// theme while the program runs repaints it in the new colour.
+void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure) {
   const std::wstring className = wide(name);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  windowClass.hIconSm = LoadIconW(nullptr, IDI_WINLOGO);
+  windowClass.hIcon = programIcon(instance, SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = programIcon(instance, SM_CXSMICON, SM_CYSMICON);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = background;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = className.c_str();
   RegisterClassExW(&windowClass);
 }
@@ -74,6 +82,26 @@ Rect App::mainWindowRect() const {
   return Rect{main.left, main.top, main.right, main.bottom};
 }
 
+Fit App::fitAgain(HWND window, const WindowTable& table, int& dpi, const Placer& place, int monitorDpi) {
+  const Fit fit = fitOf(window, table, monitorDpi);
+  if (fit.dpi != dpi) {
+    dpi = fit.dpi;
+    layOut(window, table, font(table.font, dpi), dpi);
+  }
+  tollandra::place(window, place(fit), fit.size);
+  return fit;
+}
+
+void App::followDpiChange(HWND window, const WindowTable& table, int& dpi, WPARAM wParam, LPARAM lParam) {
+  const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  fitAgain(
+      window, table, dpi,
+      [&](const Fit& fit) { return keepInside({suggested.left, suggested.top}, fit.size, fit.screen.work); },
+      LOWORD(wParam));
+}
+
 HFONT App::font(FontKind kind, int dpi) {
   for (const ScaledFont& made : fonts_) {
     if (made.kind == kind && made.dpi == dpi) {
@@ -92,18 +120,17 @@ int App::run() {
   for (const FontRow& row : fontTable()) {
     static_cast<void>(font(row.kind, mainDpi));
   }
-  brushFace_ = Brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   menu_ = makeMenu();
-  registerClass(instance_, windowTable(WindowKind::About).className, InfoDefaultProc, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::About).className, InfoDefaultProc);
   initCommonControls(ICC_BAR_CLASSES);
   brushWhite_ = Brush(CreateSolidBrush(RGB(255, 255, 255)));
 
-  registerClass(instance_, windowTable(WindowKind::Main).className, guarded<MainWndProc>, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::Main).className, guarded<MainWndProc>);
   if (createMainWindow(*this) == nullptr) {
     // Never run on without a window, and never report success for it.
     return 1;
   }
-  registerClass(instance_, windowTable(WindowKind::Hal).className, guarded<HalWndProc>, brushFace_.get());
+  registerClass(instance_, windowTable(WindowKind::Hal).className, guarded<HalWndProc>);
   createHalWindow(*this);
 
   // The loop offers nothing to IsDialogMessage: the main and the HAL window
@@ -143,10 +170,11 @@ bool App::translateAccelerator(HACCEL accelerators, MSG& message) const {
 
 // The keyboard in the main and the HAL window, taken before the keys are
 // translated so none of them types a character or beeps: Tab and Shift+Tab
-// go round the stops; an arrow on an option chooses the item's other option,
-// as a click on it would; Enter in a box or on the compute button computes,
-// on "Ｘ" hides; Esc hides the HAL window. Space reaches the focused button,
-// which reports a click of its own.
+// go round the stops; on an option ← and → choose the left or the right
+// option, as a click on it would, and ↑ and ↓ go to the item above or below;
+// Enter in a box or on the compute button computes, on "Ｘ" hides; Esc
+// hides the HAL window. Space reaches the focused button, which reports a
+// click of its own.
 bool App::translateFormKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
     return false;
@@ -171,15 +199,20 @@ bool App::translateFormKey(const MSG& message) {
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN:
+    case VK_DOWN: {
       if (role != Role::Option) {
         return false;
       }
-      if (HWND other = controlOf(root, kind, Role::Option, row->item, row->option == 1 ? 2 : 1)) {
-        press(other);
-        focus(other);
+      constexpr Arrow arrows[] = {Arrow::Left, Arrow::Up, Arrow::Right, Arrow::Down};
+      const ArrowMove move = arrowMove(kind, row->item, arrows[message.wParam - VK_LEFT]);
+      if (move.choose == 0) {
+        focusStop(root, kind, {Role::Option, move.item});
+      } else if (HWND chosen = controlOf(root, kind, Role::Option, move.item, move.choose)) {
+        press(chosen);
+        focus(chosen);
       }
       return true;
+    }
     case VK_RETURN:
       if (role == Role::MeasurementBox || role == Role::Compute || role == Role::Hide) {
         press(controlOf(root, kind, role == Role::Hide ? Role::Hide : Role::Compute));
@@ -197,9 +230,8 @@ bool App::translateFormKey(const MSG& message) {
 }
 
 void App::focus(HWND control) {
-  movingFocus_ = true;
+  const FocusGuard::Move move(focusGuard_);
   SetFocus(control);
-  movingFocus_ = false;
 }
 
 void App::focusStop(HWND window, WindowKind kind, TabStop stop) {

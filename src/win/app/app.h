@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "core/session.h"
+#include "core/windows/focus_guard.h"
 #include "core/windows/dpi.h"
 #include "core/windows/placement.h"
 #include "core/windows/window_tables.h"
+#include "win/platform/dpi.h"
 #include "win/platform/win.h"
 
 namespace tollandra {
@@ -38,12 +41,22 @@ class App {
   // place themselves by.
   [[nodiscard]] Rect mainWindowRect() const;
 
+  // The window fits the screen it is on again: laid out anew when the scale
+  // it fits at (dpi, updated) has changed, sized for that scale, and placed
+  // where `place` puts it for that fit.
+  using Placer = std::function<Point(const Fit&)>;
+  Fit fitAgain(HWND window, const WindowTable& table, int& dpi, const Placer& place, int monitorDpi = 0);
+  // WM_DPICHANGED: the window on the screen the system moves it to, at the
+  // place the system suggests, fitted for the new DPI.
+  void followDpiChange(HWND window, const WindowTable& table, int& dpi, WPARAM wParam, LPARAM lParam);
+
   // Every focus the program moves goes through here. A radio button that
   // gains the focus this way may report a click (Windows does, for an
-  // unchecked one); the windows ignore an option's click while it happens,
-  // so moving the focus never answers an item.
+  // unchecked one, where BM_SETDONTCLICK is not honoured); the windows
+  // ignore an option's click while any such move is under way, nested ones
+  // included, so moving the focus never answers an item.
   void focus(HWND control);
-  [[nodiscard]] bool movingFocus() const { return movingFocus_; }
+  [[nodiscard]] bool movingFocus() const { return focusGuard_.moving(); }
   // The control a Tab stop stands for, focused: for an item its chosen
   // option, or option 1 while it has none; a box with its text selected.
   void focusStop(HWND window, WindowKind kind, TabStop stop);
@@ -56,7 +69,7 @@ class App {
 
   HWND mainWindow = nullptr;  // cleared when the window goes
   HWND halWindow = nullptr;
-  int mainDpi = baseDpi;  // what each top-level window is laid out for
+  int mainDpi = baseDpi;  // the scale each top-level window is laid out at
   int halDpi = baseDpi;
   Session session;
   bool introShown = false;
@@ -66,6 +79,9 @@ class App {
   // Set once the main window starts closing: from then on no focus-loss
   // reading may raise a message over a window that is going away.
   bool mainClosing = false;
+  // The HAL window went with the main window when it was minimised, and
+  // comes back with it.
+  bool halHiddenWithMain = false;
 
  private:
   bool translateAccelerator(HACCEL accelerators, MSG& message) const;
@@ -73,7 +89,7 @@ class App {
   HWND& keptFocus(HWND window);
 
   HINSTANCE instance_;
-  bool movingFocus_ = false;
+  FocusGuard focusGuard_;
   HWND mainFocus_ = nullptr;
   HWND halFocus_ = nullptr;
   struct ScaledFont {
@@ -82,7 +98,6 @@ class App {
     Font font;
   };
   std::vector<ScaledFont> fonts_;
-  Brush brushFace_;
   Brush brushWhite_;
   Menu menu_;
 };

@@ -6,6 +6,9 @@
 #include "core/windows/dpi.h"
 #include "win/platform/dpi.h"
 #include "win/platform/win.h"
+#ifdef TOLLANDRA_TEST_HOOKS
+#include "win/testing/test_hooks.h"
+#endif
 
 namespace tollandra {
 namespace {
@@ -13,7 +16,7 @@ namespace {
 // The tables state the window system's bits by value.
 static_assert(style::popup == WS_POPUP && style::child == WS_CHILD && style::visible == WS_VISIBLE);
 static_assert(style::caption == WS_CAPTION && style::sysMenu == WS_SYSMENU && style::group == WS_GROUP);
-static_assert(style::tabStop == WS_TABSTOP);
+static_assert(style::tabStop == WS_TABSTOP && style::minimizeBox == WS_MINIMIZEBOX);
 static_assert(style::pushButton == BS_PUSHBUTTON && style::radioButton == BS_RADIOBUTTON);
 static_assert(style::ownerDrawButton == BS_OWNERDRAW);
 static_assert(style::leftText == BS_LEFTTEXT && style::buttonLeft == BS_LEFT &&
@@ -42,10 +45,32 @@ const wchar_t* className(ControlClass windowClass) {
 
 }  // namespace
 
+std::wstring faceOf(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(screen, LF_FACESIZE, face);
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  return face;
+}
+
 Font makeFont(const FontRow& row, int dpi) {
-  return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                          OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
-                          wide(row.face).c_str()));
+  const auto create = [&](std::string_view face) {
+    return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                            OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
+                            wide(face).c_str()));
+  };
+  // Windows takes a Japanese face's Japanese name only where the system
+  // locale is Japanese, and its English name everywhere else.
+  Font font = create(row.face);
+  if (faceOf(font.get()) != wide(row.face)) {
+    Font english = create(row.englishFace);
+    if (faceOf(english.get()) == wide(row.englishFace)) {
+      return english;
+    }
+  }
+  return font;
 }
 
 void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) {
@@ -57,6 +82,14 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
                         WS_CHILD | WS_VISIBLE | row.style, box.x, box.y, box.width, box.height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (row.role == Role::Option) {
+      // An unchecked radio button that gains the focus reports a click on
+      // Windows unless told not to (from Vista on); the focus never answers.
+      SendMessageW(control, BM_SETDONTCLICK, TRUE, 0);
+#ifdef TOLLANDRA_TEST_HOOKS
+      testing::clickOnFocus(control);
+#endif
+    }
     if (row.role == Role::MeasurementBox) {
       // Numbers only: with no input method, no composition can stand in a
       // box that has lost the focus, shown but not yet its text.
@@ -70,23 +103,14 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
 
 HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,
                     void* params) {
-  return CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(), table.style,
-                         x, y, scaled(table.width, dpi), scaled(table.height, dpi), owner, nullptr, instance,
+  const Size frame = standardFrame(table.kind);
+  const Size size = windowSize(table, dpi, {scaled(frame.width, dpi), scaled(frame.height, dpi)});
+  return CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(),
+                         table.style & ~style::visible, x, y, size.width, size.height, owner, nullptr, instance,
                          params);
 }
 
-int adoptDpi(HWND window, const WindowTable& table, int madeFor) {
-  const int dpi = windowDpi(window);
-  if (dpi != madeFor) {
-    SetWindowPos(window, nullptr, 0, 0, scaled(table.width, dpi), scaled(table.height, dpi),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  return dpi;
-}
-
-void applyDpi(HWND window, const WindowTable& table, HFONT font, int dpi, const RECT& suggested) {
-  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void layOut(HWND window, const WindowTable& table, HFONT font, int dpi) {
   for (const ControlRow& row : table.controls) {
     HWND control = GetDlgItem(window, row.id);
     const Box box = scaled(row.box, dpi);
@@ -94,6 +118,10 @@ void applyDpi(HWND window, const WindowTable& table, HFONT font, int dpi, const 
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void place(HWND window, Point origin, Size size) {
+  SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND controlOf(HWND window, WindowKind kind, Role role, int item, int option) {

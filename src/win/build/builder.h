@@ -3,31 +3,39 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "core/windows/placement.h"
 #include "core/windows/window_tables.h"
 #include "win/platform/win.h"
 
 namespace tollandra {
 
-// The font of the row for a window at dpi.
+// The font of the row for a window at dpi, by the face's Japanese name or,
+// where Windows does not take that, by its English one.
 Font makeFont(const FontRow& row, int dpi);
+
+// The face a font gives when it is selected.
+std::wstring faceOf(HFONT font);
 
 // Creates every control of the window's table as a child of parent, each
 // with the font, in the order of the table, laid out for dpi; the window
 // draws the focus from the start.
 void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi);
 
-// A top-level window of the table's class, title, style and size at dpi, at
-// (x, y); params reach WM_NCCREATE and WM_CREATE as lpCreateParams.
+// A hidden top-level window of the table's class, title and style, at
+// (x, y) and of its size at dpi; params reach WM_NCCREATE and WM_CREATE as
+// lpCreateParams.
 HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,
                     void* params);
 
-// The DPI of the screen a new window is on; a window made for another DPI
-// takes its size at this one.
-int adoptDpi(HWND window, const WindowTable& table, int madeFor);
+// The controls take their places and font at another scale; what they hold
+// stays.
+void layOut(HWND window, const WindowTable& table, HFONT font, int dpi);
 
-// WM_DPICHANGED: the window takes the rectangle the system suggests, its
-// controls their places and font at the new DPI; what they hold stays.
-void applyDpi(HWND window, const WindowTable& table, HFONT font, int dpi, const RECT& suggested);
+// Moves and sizes a window without activating it or changing its place in
+// the z-order.
+void place(HWND window, Point origin, Size size);
 
 // The control that plays the role in the window; nullptr when it has none.
 HWND controlOf(HWND window, WindowKind kind, Role role, int item = 0, int option = 0);

@@ -15,7 +15,23 @@ bool hasInputContext(HWND control) {
   return context != nullptr;
 }
 
+WNDPROC buttonProcedure = nullptr;
+
+LRESULT CALLBACK ClickingOnFocusProc(HWND option, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcW(buttonProcedure, option, message, wParam, lParam);
+  if (message == WM_SETFOCUS && SendMessageW(option, BM_GETCHECK, 0, 0) == BST_UNCHECKED) {
+    SendMessageW(GetParent(option), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(option));
+  }
+  return result;
+}
+
 }  // namespace
+
+void clickOnFocus(HWND option) {
+  buttonProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(option, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClickingOnFocusProc)));
+}
 
 std::optional<LRESULT> answerTest(HWND window, UINT message) {
   if (message != probeInputContexts) {

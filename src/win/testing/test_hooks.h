@@ -17,4 +17,8 @@ inline constexpr UINT probeInputContexts = WM_APP + 40;
 // The answer to a test's message, or none for every other message.
 std::optional<LRESULT> answerTest(HWND window, UINT message);
 
+// Makes a radio button report a click when it gains the focus unchecked, as
+// Windows does without BM_SETDONTCLICK and Wine 8 never does.
+void clickOnFocus(HWND option);
+
 }  // namespace tollandra::testing

@@ -29,8 +29,15 @@ int chooseFromControl(App& app, HWND window, WindowKind kind, const ControlRow& 
 void showItem(const Session& session, HWND window, WindowKind kind, int item) {
   const ScoredForm& form = session.form(kind);
   const OptionMarks marks = form.marks(item);
-  setCheck(controlOf(window, kind, Role::Option, item, 1), marks.option1);
-  setCheck(controlOf(window, kind, Role::Option, item, 2), marks.option2);
+  for (int option : {1, 2}) {
+    HWND button = controlOf(window, kind, Role::Option, item, option);
+    setCheck(button, option == 1 ? marks.option1 : marks.option2);
+    if (GetFocus() == button) {
+      // A button redraws only its mark when checked, which can wipe the focus
+      // rectangle; drawn whole, it shows where the focus is.
+      InvalidateRect(button, nullptr, TRUE);
+    }
+  }
   showCell(controlOf(window, kind, Role::Points, item), session.pointsView(form, item));
   showCell(controlOf(window, kind, Role::Total), form.summaryView(totalSummary));
   if (HWND classCell = controlOf(window, kind, Role::Class)) {

@@ -1,5 +1,6 @@
 // The HAL score window: three findings, their total and class. Made hidden
-// at start-up, shown and hidden from the main window's menu, never closed.
+// at start-up, shown and hidden from the main window's menu, never closed:
+// its close box, like "Ｘ", hides it.
 
 #include "core/windows/placement.h"
 #include "win/app/app.h"
@@ -11,22 +12,6 @@ namespace tollandra {
 namespace {
 
 constexpr WindowKind kind = WindowKind::Hal;
-
-// Where it follows the main window to; nowhere once the main window is gone.
-std::optional<Point> placeOf(const App& app) {
-  if (app.mainWindow == nullptr) {
-    return std::nullopt;
-  }
-  return halWindowOrigin(app.mainWindowRect(), app.halDpi);
-}
-
-// Follows the main window at every paint. SWP_NOACTIVATE: a repaint must not
-// take the focus from a measurement box and set off its reading.
-void placeNextToMainWindow(const App& app, HWND window) {
-  if (const std::optional<Point> origin = placeOf(app)) {
-    SetWindowPos(window, HWND_TOP, origin->x, origin->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-}
 
 void onCommand(App& app, HWND window, int id) {
   const ControlRow* row = findControl(kind, id);
@@ -50,9 +35,8 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       app->halWindow = window;
-      app->halDpi = adoptDpi(window, windowTable(kind), app->halDpi);
       createControls(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi);
-          return 0;
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
         app->halInFront = true;
@@ -60,16 +44,8 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       followActivation(*app, window, kind, wParam);
       return 0;
     case WM_DPICHANGED:
-      app->halDpi = LOWORD(wParam);
-      applyDpi(window, windowTable(kind), app->font(FontKind::Hal, app->halDpi), app->halDpi,
-               *reinterpret_cast<const RECT*>(lParam));
+      app->followDpiChange(window, windowTable(kind), app->halDpi, wParam, lParam);
       return 0;
-    case WM_PAINT: {
-      // Placed before the paint starts, so the paint covers where it is now.
-      placeNextToMainWindow(*app, window);
-      ScopedPaint paint(window);
-      return 0;
-    }
     case WM_DRAWITEM:
       drawCell(*app, kind, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
@@ -92,8 +68,23 @@ LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND createHalWindow(App& app) {
-  const Point origin = placeOf(app).value_or(Point{CW_USEDEFAULT, CW_USEDEFAULT});
-  return createTopLevel(windowTable(kind), origin.x, origin.y, app.halDpi, nullptr, app.instance(), &app);
+  app.halDpi = app.mainDpi;
+  return createTopLevel(windowTable(kind), CW_USEDEFAULT, CW_USEDEFAULT, app.halDpi, nullptr, app.instance(), &app);
+}
+
+// Placed once, when it is shown, never while it paints: a window the user
+// drags stays where it is dropped.
+void showHalWindow(App& app) {
+  HWND hal = app.halWindow;
+  if (hal == nullptr || app.mainWindow == nullptr) {
+    return;
+  }
+  // On the main window's screen first, so it takes that screen's scale.
+  const Rect main = app.mainWindowRect();
+  SetWindowPos(hal, nullptr, main.left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  app.fitAgain(hal, windowTable(kind), app.halDpi,
+               [&](const Fit& fit) { return halWindowOrigin(main, fit.screen, fit.size, fit.dpi); });
+  ShowWindow(hal, SW_SHOW);
 }
 
 }  // namespace tollandra

@@ -34,22 +34,14 @@ InfoWindow* stateOf(HWND window) {
   return reinterpret_cast<InfoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// The introduction is centred on the screen; About and the references sit
-// against the main window.
-Point placeOf(const InfoWindow& info) {
+// The introduction is centred on its screen; About and the references sit
+// against the main window. Placed once, when they open: a window the user
+// drags stays where it is dropped.
+Point placeOf(const InfoWindow& info, const Fit& fit) {
   if (info.table.kind == WindowKind::Introduction) {
-    return introductionOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), info.dpi);
+    return introductionOrigin(fit.screen, fit.size);
   }
-  return infoWindowOrigin(info.app.mainWindowRect(), info.dpi);
-}
-
-// At every paint, before it starts: dragged away, the window comes back, and
-// the paint covers where it is now (under Wine a window that moves inside
-// its own paint is painted only where it used to be).
-void place(const InfoWindow& info) {
-  const Point origin = placeOf(info);
-  const UINT show = info.table.kind == WindowKind::Introduction ? SWP_SHOWWINDOW : 0;
-  SetWindowPos(info.window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | show);
+  return infoWindowOrigin(info.app.mainWindowRect(), fit.screen, fit.size, fit.dpi);
 }
 
 // The title drawn at the size of its control, from the nearer of the two
@@ -95,7 +87,6 @@ void paintReferences(const InfoWindow& info, HDC dc) {
 }
 
 void onPaint(InfoWindow& info) {
-  place(info);
   ScopedPaint paint(info.window);
   if (info.table.kind == WindowKind::About) {
     paintAbout(info, paint.get());
@@ -207,9 +198,7 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_DPICHANGED:
-      info->dpi = LOWORD(wParam);
-      applyDpi(window, info->table, info->app.font(info->table.font, info->dpi), info->dpi,
-               *reinterpret_cast<const RECT*>(lParam));
+      info->app.followDpiChange(window, info->table, info->dpi, wParam, lParam);
       showTitle(*info);
       return 0;
     case WM_DESTROY:
@@ -241,13 +230,16 @@ WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   if (!IsWindow(owner) || app.mainClosing) {
     return 0;
   }
-  InfoWindow info{app, *table, app.mainDpi, nullptr, 0, false, {}};
-  // Created where it belongs, before it is ever shown.
-  const Point origin = placeOf(info);
-  HWND window = createTopLevel(*table, origin.x, origin.y, info.dpi, owner, app.instance(), nullptr);
+  // Made hidden on the main window's screen, laid out at the scale that
+  // fits it, placed, and only then shown.
+  const Rect main = app.mainWindowRect();
+  HWND window = createTopLevel(*table, main.left, main.top, app.mainDpi, owner, app.instance(), nullptr);
   if (window == nullptr) {
     return 0;
   }
+  const Fit fit = fitOf(window, *table);
+  InfoWindow info{app, *table, fit.dpi, nullptr, 0, false, {}};
+  tollandra::place(window, placeOf(info, fit), fit.size);
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guarded<InfoWndProc>));
   SendMessageW(window, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&info));
   ShowWindow(window, SW_SHOW);

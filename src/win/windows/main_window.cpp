@@ -23,6 +23,9 @@ constexpr UINT openIntroduction = WM_APP + 1;
 // Brings the HAL window forward once the menu has closed: a menu that ends
 // after its command would give the activation back to the main window.
 constexpr UINT bringHalForward = WM_APP + 2;
+// Shows the HAL window again once a restore has activated the main window,
+// in front of it where it was in front before.
+constexpr UINT showHalAgain = WM_APP + 3;
 
 RecordTime now() {
   SYSTEMTIME local{};
@@ -165,7 +168,7 @@ void toggleHal(App& app, HWND window) {
   if (!IsWindowVisible(hal)) {
     app.forgetFocus(hal);
     app.halInFront = true;
-    ShowWindow(hal, SW_SHOW);
+    showHalWindow(app);
   } else if (!app.halInFront && liesUnder(hal, window)) {
     PostMessageW(window, bringHalForward, 0, 0);
   } else {
@@ -235,16 +238,16 @@ LRESULT CALLBACK MeasurementBoxProc(HWND box, UINT message, WPARAM wParam, LPARA
   return CallWindowProcW(editProcedure, box, message, wParam, lParam);
 }
 
+// Laid out at the largest scale, up to the monitor's, at which the whole
+// window fits the work area, and placed inside it.
 void onCreate(App& app, HWND window) {
   app.mainWindow = window;
   SetMenu(window, app.menu());
-  app.mainDpi = adoptDpi(window, windowTable(kind), app.mainDpi);
+  const Fit fit = fitOf(window, windowTable(kind));
+  app.mainDpi = fit.dpi;
   createControls(window, windowTable(kind), app.font(FontKind::Main, app.mainDpi), app.mainDpi);
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const Point origin = mainWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                        Rect{work.left, work.top, work.right, work.bottom}, app.mainDpi);
-  SetWindowPos(window, HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  const Point origin = mainWindowOrigin(fit.screen, fit.size, fit.dpi);
+  SetWindowPos(window, HWND_TOP, origin.x, origin.y, fit.size.width, fit.size.height, SWP_SHOWWINDOW);
   for (Measurement which : allMeasurements) {
     HWND box = controlOf(window, kind, Role::MeasurementBox, static_cast<int>(which));
     editProcedure = reinterpret_cast<WNDPROC>(
@@ -275,6 +278,12 @@ void startNewPatient(App& app, HWND window) {
   }
   app.forgetFocus(window);
   app.focusStop(window, kind, nextTabStop(kind, {}, false));
+  if (app.halWindow != nullptr) {
+    app.forgetFocus(app.halWindow);
+    if (GetActiveWindow() == app.halWindow) {
+      app.returnFocus(app.halWindow, WindowKind::Hal);
+    }
+  }
 }
 
 void runCommand(App& app, HWND window, Command command) {
@@ -422,9 +431,37 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
-      app->mainDpi = LOWORD(wParam);
-      applyDpi(window, windowTable(kind), app->font(FontKind::Main, app->mainDpi), app->mainDpi,
-               *reinterpret_cast<const RECT*>(lParam));
+      app->followDpiChange(window, windowTable(kind), app->mainDpi, wParam, lParam);
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+      // The taskbar moved or grew, or the screen changed: the window fits
+      // the work area again, moved as little as it takes.
+      if (message == WM_DISPLAYCHANGE || wParam == SPI_SETWORKAREA) {
+        const Rect now = app->mainWindowRect();
+        app->fitAgain(window, windowTable(kind), app->mainDpi, [&](const Fit& fit) {
+          return keepInside({now.left, now.top}, fit.size, fit.screen.work);
+        });
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SIZE:
+      // A minimised main window takes a shown HAL window with it, and brings
+      // it back when restored.
+      if (wParam == SIZE_MINIMIZED && app->halWindow != nullptr && IsWindowVisible(app->halWindow)) {
+        app->halHiddenWithMain = true;
+        ShowWindow(app->halWindow, SW_HIDE);
+      } else if (wParam != SIZE_MINIMIZED && app->halHiddenWithMain) {
+        app->halHiddenWithMain = false;
+        PostMessageW(window, showHalAgain, 0, 0);
+      }
+      return 0;
+    case showHalAgain:
+      if (app->halWindow != nullptr) {
+        ShowWindow(app->halWindow, SW_SHOWNOACTIVATE);
+        if (app->halInFront) {
+          SetWindowPos(app->halWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+      }
       return 0;
     case WM_CLOSE:
       app->mainClosing = true;

@@ -21,8 +21,11 @@ bool copiesOwnSelection(HWND control);
 
 // The main window, centred and shown; nullptr when the window system refused.
 HWND createMainWindow(App& app);
-// The HAL window, hidden, placed against the main window.
+// The HAL window, hidden.
 HWND createHalWindow(App& app);
+// Shows the HAL window where its rule puts it against the main window, at
+// the scale that fits the screen.
+void showHalWindow(App& app);
 
 // Opens the information window named by key, modal to owner, and returns
 // once it has closed, with the code it was closed with (0 for an unknown key
