@@ -8,15 +8,6 @@
 #include "win/platform/dpi.h"
 
 namespace e2e {
-std::wstring recordTimeLine() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  wchar_t line[64];
-  swprintf(line, 64, L"記録日時：%04u/%02u/%02u %02u:%02u\r\n", now.wYear, now.wMonth, now.wDay, now.wHour,
-           now.wMinute);
-  return line;
-}
-
 std::wstring copied(const Program& program) {
   pressKeys({VK_CONTROL, 'C'});
   program.settle();
@@ -30,58 +21,17 @@ HWND openAboutShowingItsPapersWhole(const Program& program) {
   const int dpi = tollandra::windowDpi(about);
   const RECT papers{page.left, page.top + tollandra::scaled(218, dpi), page.right,
                     page.top + tollandra::scaled(296, dpi)};
-  EXPECT_GT(count(capture(papers), isRed), 0);
-  EXPECT_EQ(count(capture({papers.right - tollandra::scaled(16, dpi), papers.top, papers.right, papers.bottom}), isRed), 0)
+  EXPECT_GT(std::ranges::count_if(capture(papers), isRed), 0);
+  EXPECT_EQ(std::ranges::count_if(capture({papers.right - tollandra::scaled(16, dpi), papers.top, papers.right, papers.bottom}), isRed), 0)
       << "a paper runs past the page at " << dpi << " DPI";
   return about;
 }
 
-void dragByCaption(HWND window, int dx, int dy) {
-  const RECT r = windowRect(window);
-  const int x = r.left + 60, y = r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2;
-  const auto mouse = [](int atX, int atY, DWORD flags) {
-    INPUT input{INPUT_MOUSE, {.mi = {MulDiv(atX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-                                     MulDiv(atY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
-                                     MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags, 0, 0}}};
-    SendInput(1, &input, sizeof input);
-    Sleep(40);
-  };
-  mouse(x, y, 0);
-  mouse(x, y, MOUSEEVENTF_LEFTDOWN);
-  for (int step = 1; step <= 4; ++step) mouse(x + dx * step / 4, y + dy * step / 4, 0);
-  mouse(x + dx, y + dy, MOUSEEVENTF_LEFTUP);
-  Sleep(100);
-}
-
 bool showsProgramIcon(HWND window) {
-  HMODULE module = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  HICON icon = static_cast<HICON>(LoadImageW(module, L"MAINICON", IMAGE_ICON, 16, 16, 0));
-  ICONINFO info{};
-  GetIconInfo(icon, &info);
-  BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-  std::vector<DWORD> image(256);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, info.hbmColor, 0, 16, image.data(), &format, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  DestroyIcon(icon);
-  FreeLibrary(module);
   const RECT r = windowRect(window);
   const Capture caption = capture({r.left, r.top, r.left + 48, r.top + GetSystemMetrics(SM_CYCAPTION) + 8});
-  int opaque = 0;
-  for (DWORD pixel : image) {
-    if (pixel >> 24 != 0xFF) continue;
-    ++opaque;
-    const COLORREF colour = RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
-    const auto inImage = std::ranges::count_if(image, [&](DWORD p) { return p == pixel; });
-    if (std::ranges::count(caption, colour) < inImage) return false;
-  }
-  return opaque > 0;
-}
-
-bool holds(const Capture& pixels, COLORREF colour) {
-  return std::ranges::find(pixels, colour) != pixels.end();
+  return std::ranges::count(caption, RGB(0x7C, 0xC4, 0xDC)) >= 78 &&
+         std::ranges::count(caption, RGB(0x2A, 0x7B, 0x9B)) >= 54 && std::ranges::count(caption, RGB(0x1D, 0x66, 0x80)) >= 26;
 }
 
 std::wstring programPath(const wchar_t* name) {
@@ -90,30 +40,15 @@ std::wstring programPath(const wchar_t* name) {
   return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
 }
 
-int count(const Capture& pixels, const std::function<bool(COLORREF)>& matches) {
-  return static_cast<int>(std::ranges::count_if(pixels, matches));
-}
-
 bool isRed(COLORREF c) { return GetRValue(c) >= 200 && GetGValue(c) <= 90 && GetBValue(c) <= 90; }
 bool isBlue(COLORREF c) { return GetBValue(c) >= 200 && GetRValue(c) <= 90 && GetGValue(c) <= 90; }
 
-Cover::Cover(const RECT& area, HWND insertAfter) {
-  WNDCLASSW cls{};
-  cls.lpfnWndProc = DefWindowProcW;
-  cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  cls.lpszClassName = L"E2ECover";
-  RegisterClassW(&cls);  // fails harmlessly once registered
-  const DWORD exStyle = insertAfter == HWND_TOPMOST ? WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW : 0;
-  window =
-      CreateWindowExW(exStyle, cls.lpszClassName, L"Other program", WS_POPUP, area.left, area.top,
-                      area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
-  SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  UpdateWindow(window);
-}
-
-Cover::~Cover() {
-  DestroyWindow(window);
-  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+bool anyAnswered(const Program& program) {
+  for (const auto& [kind, items] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}})
+    for (int item = 1; item <= items; ++item)
+      for (int option : {1, 2})
+        if (isChecked(program.control(Role::Option, item, option, kind))) return true;
+  return false;
 }
 
 Program::Program(bool pressStart, const wchar_t* name) {
@@ -218,12 +153,6 @@ void enter(const Program& program, const wchar_t* age, const wchar_t* height, co
   program.settle();
 }
 
-void enterExample(const Program& program) {
-  enter(program, L"60", L"170", L"3000");
-  waitUntil([&] { return resultTexts(program) == manAt60And170; });
-  program.settle();
-}
-
 std::wstring answerMessage(const Program& program, DWORD timeoutMs) {
   HWND box = nullptr;
   if (!waitUntil([&] { return (box = program.messageBox()) != nullptr; }, timeoutMs)) return L"";
@@ -242,7 +171,7 @@ std::wstring resultTexts(const Program& program) {
 
 wchar_t inkOf(HWND control) {
   const Capture pixels = capture(clientOnScreen(control));
-  const bool red = count(pixels, isRed) > 0, blue = count(pixels, isBlue) > 0;
+  const bool red = std::ranges::count_if(pixels, isRed) > 0, blue = std::ranges::count_if(pixels, isBlue) > 0;
   return red ? (blue ? L'?' : L'R') : (blue ? L'B' : L'-');
 }
 
@@ -251,26 +180,6 @@ std::wstring resultInks(const Program& program) {
   for (int equation = 1; equation <= 3; ++equation)
     shown += inkOf(program.control(Role::ResultBox, equation));
   return shown;
-}
-
-testing::AssertionResult fitsTheScreen(const Program& program) {
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const RECT window = windowRect(program.main()), client = clientOnScreen(program.main());
-  const auto inside = [](const RECT& r, const RECT& area) {
-    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
-  };
-  if (!inside(window, work)) {
-    return testing::AssertionFailure()
-           << "window " << window.left << "," << window.top << "-" << window.right << "," << window.bottom
-           << " outside the work area to " << work.right << "," << work.bottom;
-  }
-  for (const tollandra::ControlRow& row : tollandra::windowTable(WindowKind::Main).controls) {
-    const RECT r = windowRect(GetDlgItem(program.main(), row.id));
-    if (!inside(r, client))
-      return testing::AssertionFailure() << "control " << row.id << " outside the client area";
-  }
-  return testing::AssertionSuccess();
 }
 
 }  // namespace e2e

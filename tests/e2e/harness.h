@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,18 +15,7 @@
 
 namespace e2e {
 
-using driver::Capture;
-using driver::capture;
-using driver::click;
-using driver::clickAt;
-using driver::clientOnScreen;
-using driver::clipboardText;
-using driver::isChecked;
-using driver::pressKeys;
-using driver::text;
-using driver::typeText;
-using driver::waitUntil;
-using driver::windowRect;
+using namespace driver;
 using tollandra::Command;
 using tollandra::Role;
 using tollandra::WindowKind;
@@ -35,19 +24,13 @@ using tollandra::WindowKind;
 // src/win/testing).
 std::wstring programPath(const wchar_t* name = L"Tollandra.exe");
 
-// How many pixels of a capture match. Text is smoothed at its edges; its
-// strokes keep the colour.
-int count(const Capture& pixels, const std::function<bool(COLORREF)>& matches);
+// Text is smoothed at its edges; its strokes keep the colour.
 bool isRed(COLORREF c);
-bool isBlue(COLORREF c);
 
-// A window of the driver's own over a screen rectangle, so that whatever lies
-// beneath repaints when it goes. Topmost unless placed after a given window.
-struct Cover {
-  explicit Cover(const RECT& area, HWND insertAfter = HWND_TOPMOST);
-  ~Cover();
-  HWND window;
-};
+// Paints a window and its children again, as uncovering them would.
+inline void repaint(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 class Program {
  public:
@@ -63,8 +46,6 @@ class Program {
   void settle() const;               // lets the program handle everything sent so far
   void menu(Command command) const;  // Alt, Right to the item, Return
   HWND focus() const;
-  // The main window's title, read within 2 s; empty when it does not answer.
-  std::wstring answers() const { return text(main()); }
   testing::AssertionResult endsQuietly() const;  // code 0 within 5 s, no message
   HANDLE process() const { return info_.hProcess; }
 
@@ -74,10 +55,11 @@ class Program {
 
 // Types over a measurement box's whole text, as a user types it.
 void typeInto(const Program& program, int measurement, const std::wstring& typed);
-// Sets age, height and VC into the boxes and computes, for a man unless a
-// sex is chosen; waits for the results.
-void enter(const Program& program, const wchar_t* age, const wchar_t* height, const wchar_t* vc);
-void enterExample(const Program& program);
+// Sets age, height and VC into the boxes (the worked example unless told
+// otherwise) and computes, for a man unless a sex is chosen; waits for the
+// results.
+void enter(const Program& program, const wchar_t* age = L"60", const wchar_t* height = L"170",
+           const wchar_t* vc = L"3000");
 // The open message box's title and text, a line each, after pressing OK;
 // empty when none comes within the time.
 std::wstring answerMessage(const Program& program, DWORD timeoutMs = 3000);
@@ -86,23 +68,17 @@ std::wstring answerMessage(const Program& program, DWORD timeoutMs = 3000);
 std::wstring resultTexts(const Program& program);
 std::wstring resultInks(const Program& program);
 wchar_t inkOf(HWND control);  // 'R', 'B', '-' or '?' as above
-// The main window lies inside the screen's work area and every control
-// inside its client area; the failure names what lies outside.
-testing::AssertionResult fitsTheScreen(const Program& program);
-// The record's line of its date and time, as the program writes it now.
-std::wstring recordTimeLine();
 // Ctrl+C, and what it put on the clipboard.
 std::wstring copied(const Program& program);
 // Opens About from the menu and checks that its papers (rows 9 to 12) are
 // painted and end inside the page; the About window.
 HWND openAboutShowingItsPapersWhole(const Program& program);
-// Drags a window by its caption, with the mouse, by (dx, dy).
-void dragByCaption(HWND window, int dx, int dy);
-// Whether the window's caption shows the program's own 16-px icon: every
-// opaque pixel of that image, colour for colour, near the caption's left end.
+// Whether any option of either form shows a check mark.
+bool anyAnswered(const Program& program);
+// Whether the window's caption shows the program's own 16-px icon
+// (tools/resources/lungs16.xpm): its 78 light, 54 middle and 26 dark blue
+// pixels at the caption's left end.
 bool showsProgramIcon(HWND window);
-// Whether the capture holds a pixel of exactly that colour.
-bool holds(const Capture& pixels, COLORREF colour);
 // The worked example: a man of 60 years, 170 cm, VC 3000 mL.
 inline const std::wstring manAt60And170 =
     L"84.4 % 3555 : Baldwin\n74.8 % 4012 : JRS2001\n72.4 % 4142 : JRS2014\n";

@@ -120,6 +120,7 @@ TEST(ScoredForm, ChoicesMarksAndPointsCells) {
     EXPECT_FALSE(form.choose(item, option));
   EXPECT_EQ(form.total(), 0);
   EXPECT_EQ(form.unanswered(), 7);
+  EXPECT_EQ(form.marks(1), OptionMarks{});
   EXPECT_FALSE(form.summaryView(totalSummary).drawn);
 }
 

@@ -54,6 +54,8 @@ TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
   EXPECT_EQ(scaled(Box{190, 505, 193, 25}, 144), (Box{285, 758, 290, 38}));
   EXPECT_EQ(scaled(-5, 144), -8);
   EXPECT_EQ(halWindowOrigin(Rect{450, 241, 0, 0}, whole(1920, 1080), {780, 465}, 144), (Point{540, 1}));
+  const Screen above{{0, -1080, 1920, 0}, {0, -1080, 1920, 0}};  // a monitor above the first
+  EXPECT_EQ(halWindowOrigin(Rect{0, -999, 0, 0}, above, {520, 310}, 96), (Point{60, -499}));
   EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, whole(1920, 1080), {930, 818}, 144), (Point{420, 60}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }

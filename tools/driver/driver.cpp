@@ -103,6 +103,24 @@ void click(HWND window) {
   Sleep(60);
 }
 
+void clickCloseBox(HWND window) {
+  const RECT r = windowRect(window);
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  clickAt(r.right - caption / 2 - GetSystemMetrics(SM_CXFIXEDFRAME) - 1, r.top + caption / 2 + 3);
+}
+
+void dragByCaption(HWND window, int dx, int dy) {
+  const RECT r = windowRect(window);
+  const int x = r.left + 60, y = r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2;
+  std::vector<INPUT> inputs = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN)};
+  for (int step = 1; step <= 4; ++step) inputs.push_back(mouseInput(x + dx * step / 4, y + dy * step / 4, 0));
+  inputs.push_back(mouseInput(x + dx, y + dy, MOUSEEVENTF_LEFTUP));
+  for (INPUT& input : inputs) {
+    SendInput(1, &input, sizeof(INPUT));
+    Sleep(40);
+  }
+}
+
 void pressKeys(std::initializer_list<WORD> chord) {
   std::vector<INPUT> inputs;
   for (WORD key : chord) inputs.push_back(keyInput(key, 0, 0));

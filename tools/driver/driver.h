@@ -35,6 +35,8 @@ std::wstring clipboardText();
 // Real input through SendInput, as a user gives it.
 void clickAt(int x, int y);
 void click(HWND window);  // at the centre of its client area, apart from the last click
+void clickCloseBox(HWND window);
+void dragByCaption(HWND window, int dx, int dy);  // by (dx, dy), step by step
 void pressKeys(std::initializer_list<WORD> chord);
 void typeText(const std::wstring& text);
 

@@ -41,7 +41,9 @@ bool VcPanel::edited(Measurement which, std::string_view raw) {
   if (raw == stored.text) {
     return false;
   }
-  const bool shown = stored.refused || computed_ || !lowerLimitView_.runs.empty();
+  // Results on screen, or the question for the sex, always come with a line
+  // under them.
+  const bool shown = stored.refused || !lowerLimitView_.runs.empty();
   stored.refused = false;
   changed_[slotOf(which)] = true;
   emptyResults();
