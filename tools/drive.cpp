@@ -11,6 +11,8 @@
 //   drive menu COMMAND                  a menu item of the main window: hal,
 //                                       references, about or close
 //   drive close WINDOW                  WM_CLOSE to the window
+//   drive rect WINDOW                   prints the visible window's place on
+//                                       the screen: X Y WIDTH HEIGHT
 //   drive shot FILE.bmp                 the whole screen as Wine composes it
 //   drive captions [DPI...]             the captions that do not fit their
 //                                       controls at those scales (default
@@ -224,6 +226,15 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
     PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(tollandra::commandId(*command)), 0);
+    return 0;
+  }
+  if (argc >= 3 && std::wcscmp(argv[1], L"rect") == 0) {
+    HWND window = visibleWindow(argv[2]);
+    if (window == nullptr) {
+      return 1;
+    }
+    const RECT r = driver::windowRect(window);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {
