@@ -56,7 +56,13 @@ void recalculateVc(App& app, HWND window) {
 // program made (Tab into the box, a refusal) is not copied by Ctrl+C.
 void setUserSelection(HWND box, bool user) { SetWindowLongPtrW(box, GWLP_USERDATA, user ? 1 : 0); }
 
-void selectAll(HWND box) {
+// A refused entry's box gets the focus back with its text selected, to be
+// corrected; not once the window is closing or behind a modal window.
+void focusToCorrect(App& app, HWND window, HWND box) {
+  if (app.mainClosing || !IsWindowEnabled(window)) {
+    return;
+  }
+  app.focus(box);
   SendMessageW(box, EM_SETSEL, 0, -1);
   setUserSelection(box, false);
 }
@@ -81,10 +87,7 @@ bool readBox(App& app, HWND window, Measurement which) {
   showResults(app, window);
   if (reading.message) {
     showMessage(window, *reading.message);
-    if (!app.mainClosing && IsWindowEnabled(window)) {
-      app.focus(box);
-      selectAll(box);
-    }
+    focusToCorrect(app, window, box);
   }
   return reading.refused;
 }
@@ -112,9 +115,8 @@ void computeAll(App& app, HWND window) {
     }
   }
   recalculateVc(app, window);
-  if (firstRefused != nullptr && !app.mainClosing && IsWindowEnabled(window)) {
-    app.focus(firstRefused);
-    selectAll(firstRefused);
+  if (firstRefused != nullptr) {
+    focusToCorrect(app, window, firstRefused);
   }
 }
 
@@ -273,15 +275,14 @@ void startNewPatient(App& app, HWND window) {
   }
   showResults(app, window);
   showForm(app.session, window, kind);
-  if (app.halWindow != nullptr) {
-    showForm(app.session, app.halWindow, WindowKind::Hal);
-  }
   app.forgetFocus(window);
   app.focusStop(window, kind, nextTabStop(kind, {}, false));
-  if (app.halWindow != nullptr) {
-    app.forgetFocus(app.halWindow);
-    if (GetActiveWindow() == app.halWindow) {
-      app.returnFocus(app.halWindow, WindowKind::Hal);
+  // The HAL window starts again on its first finding.
+  if (HWND hal = app.halWindow) {
+    showForm(app.session, hal, WindowKind::Hal);
+    app.forgetFocus(hal);
+    if (GetActiveWindow() == hal) {
+      app.returnFocus(hal, WindowKind::Hal);
     }
   }
 }
@@ -437,7 +438,7 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       // The taskbar moved or grew, or the screen changed: the window fits
       // the work area again, moved as little as it takes.
-      if (message == WM_DISPLAYCHANGE || wParam == SPI_SETWORKAREA) {
+      if ((message == WM_DISPLAYCHANGE || wParam == SPI_SETWORKAREA) && IsIconic(window) == FALSE) {
         const Rect now = app->mainWindowRect();
         app->fitAgain(window, windowTable(kind), app->mainDpi, [&](const Fit& fit) {
           return keepInside({now.left, now.top}, fit.size, fit.screen.work);
