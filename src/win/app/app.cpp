@@ -237,7 +237,7 @@ void App::focus(HWND control) {
 void App::focusStop(HWND window, WindowKind kind, TabStop stop) {
   HWND control = nullptr;
   if (stop.role == Role::Option) {
-    const ScoredForm& form = kind == WindowKind::Hal ? session.hal : session.risk;
+    const ScoredForm& form = session.form(kind);
     const bool second = form.answered(stop.item) && form.choice(stop.item) == 2;
     control = controlOf(window, kind, Role::Option, stop.item, second ? 2 : 1);
   } else {

@@ -69,7 +69,7 @@ void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
   if (row == nullptr) {
     return;
   }
-  const ScoredForm& form = kind == WindowKind::Hal ? app.session.hal : app.session.risk;
+  const ScoredForm& form = app.session.form(kind);
   const int dpi = kind == WindowKind::Hal ? app.halDpi : app.mainDpi;
   const HFONT font = app.font(windowTable(kind).font, dpi);
   switch (row->role) {

@@ -180,14 +180,20 @@ void toggleHal(App& app, HWND window) {
 
 WNDPROC editProcedure = nullptr;
 
-// The text a box keeps beside its selection, which a typed character replaces.
-std::string keptBesideSelection(HWND box) {
-  std::wstring text = wide(windowText(box));
+// A box's selection, from start up to end.
+Selection selectionOf(HWND box) {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (start <= end && end <= text.size()) {
-    text.erase(start, end - start);
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+// The text a box keeps beside its selection, which a typed character replaces.
+std::string keptBesideSelection(HWND box) {
+  std::wstring text = wide(windowText(box));
+  const Selection selection = selectionOf(box);
+  if (selection.start <= selection.end && static_cast<std::size_t>(selection.end) <= text.size()) {
+    text.erase(static_cast<std::size_t>(selection.start), static_cast<std::size_t>(selection.end - selection.start));
   }
   return utf8(text);
 }
@@ -364,10 +370,8 @@ bool copiesOwnSelection(HWND control) {
   if (lstrcmpiW(windowClass, L"Edit") != 0 || GetWindowLongPtrW(control, GWLP_USERDATA) == 0) {
     return false;
   }
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return start != end;
+  const Selection selection = selectionOf(control);
+  return selection.start != selection.end;
 }
 
 LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
