@@ -10,16 +10,20 @@ set(WIN_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0
 # The Win32 shell, listed by folder.
 set(SHELL_SOURCES
   src/win/app/app.cpp
+  src/win/app/keyboard.cpp
   src/win/app/main.cpp
   src/win/build/builder.cpp
   src/win/paint/cell_painter.cpp
   src/win/platform/clipboard.cpp
   src/win/platform/dpi.cpp
   src/win/platform/win.cpp
+  src/win/windows/boxes.cpp
+  src/win/windows/focus.cpp
   src/win/windows/form_glue.cpp
-  src/win/windows/hal_window.cpp
+  src/win/windows/frame.cpp
   src/win/windows/info_window.cpp
-  src/win/windows/main_window.cpp)
+  src/win/windows/main_window.cpp
+  src/win/windows/secondary_window.cpp)
 list(TRANSFORM SHELL_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
 # The core once for every Windows program: the program, the end-to-end tests
@@ -59,12 +63,13 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resourc
 # The hands of drive.exe and of the end-to-end tests.
 add_library(tollandra_driver STATIC ${CMAKE_SOURCE_DIR}/tools/driver/driver.cpp
   ${CMAKE_SOURCE_DIR}/tools/driver/captions.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/build/builder.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/dpi.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/build/builder.cpp ${CMAKE_SOURCE_DIR}/src/win/paint/cell_painter.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/platform/dpi.cpp
   ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/clipboard.cpp)
 target_include_directories(tollandra_driver PUBLIC ${CMAKE_SOURCE_DIR}/tools)
 target_compile_definitions(tollandra_driver PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(tollandra_driver PRIVATE ${TOLLANDRA_WARNINGS})
-target_link_libraries(tollandra_driver PUBLIC tollandra_core_win gdi32 imm32 user32)
+target_link_libraries(tollandra_driver PUBLIC tollandra_core_win comctl32 gdi32 imm32 user32)
 
 add_gtest_library(gtest_windows)
 

@@ -61,4 +61,40 @@ CellView Session::pointsView(const ScoredForm& form, int item) const {
   return view;
 }
 
+CellView Session::cellView(WindowKind kind, const ControlRow& row) const {
+  const ScoredForm& shown = form(kind);
+  switch (row.role) {
+    case Role::Points:
+      return pointsView(shown, row.item);
+    case Role::Total:
+      return shown.summaryView(totalSummary);
+    case Role::Class:
+      return shown.summaryView(classSummary);
+    case Role::ResultBox:
+      return panel.resultView(static_cast<ReferenceEquation>(row.item));
+    case Role::LowerLimitLine:
+      return panel.lowerLimitView();
+    default:
+      return {};
+  }
+}
+
+Reading Session::readBox(WindowKind /*kind*/, int item, std::string_view raw) {
+  Reading reading = panel.read(static_cast<Measurement>(item), raw);
+  recalculateVc();
+  return reading;
+}
+
+bool Session::editBox(WindowKind /*kind*/, int item, std::string_view raw) {
+  return panel.edited(static_cast<Measurement>(item), raw);
+}
+
+const PanelInput& Session::box(WindowKind /*kind*/, int item) const {
+  return panel.input(static_cast<Measurement>(item));
+}
+
+const InputRule& Session::boxRule(WindowKind /*kind*/, int item) const {
+  return inputRule(static_cast<Measurement>(item));
+}
+
 }  // namespace tollandra

@@ -4,6 +4,7 @@
 // it; the decisions that join the forms are made here.
 
 #include <string>
+#include <string_view>
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
@@ -40,6 +41,18 @@ class Session {
   // An item's points cell as the window shows it: framed in red while its
   // answer is contradicted.
   [[nodiscard]] CellView pointsView(const ScoredForm& form, int item) const;
+
+  // What a painted control of a window shows now; a blank view for a control
+  // that paints nothing.
+  [[nodiscard]] CellView cellView(WindowKind kind, const ControlRow& row) const;
+
+  // The typed boxes of any window, named by the window and the box's item:
+  // a box read as it is left (and what follows from it computed), a box being
+  // changed, what a box holds and the rule it is read by.
+  Reading readBox(WindowKind kind, int item, std::string_view raw);
+  bool editBox(WindowKind kind, int item, std::string_view raw);
+  [[nodiscard]] const PanelInput& box(WindowKind kind, int item) const;
+  [[nodiscard]] const InputRule& boxRule(WindowKind kind, int item) const;
 
   ScoredForm risk;
   ScoredForm hal;

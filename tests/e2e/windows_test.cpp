@@ -79,11 +79,11 @@ TEST(HalWindow, HidesInsteadOfClosingFollowsTheMainWindowAndStaysWhereDropped) {
   Program program;
   EXPECT_NE(GetWindowLongW(program.main(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
   EXPECT_TRUE(showsProgramIcon(program.main()));
-  HWND hal = program.window(WindowKind::Hal);
+  HWND hal = program.window(WindowKind::Hal);  // made on its first use
   EXPECT_FALSE(IsWindowVisible(hal));
   for (int way = 0; way < 3; ++way) {
     program.menu(Command::ToggleHal);
-    program.waitWindow(WindowKind::Hal);
+    hal = program.waitWindow(WindowKind::Hal);
     if (way == 0) click(program.control(Role::Points, 2, 0, WindowKind::Hal));
     EXPECT_TRUE(isChecked(program.control(Role::Option, 2, 1, WindowKind::Hal)));
     SetForegroundWindow(hal);

@@ -129,16 +129,44 @@ TEST(Keys, TabGoesRoundTheAnswersInReadingOrderAndArrowsGoWhereTheyPoint) {
     EXPECT_EQ(arrowMove(a.kind, a.item, a.arrow), a.move) << a.item << " " << static_cast<int>(a.arrow);
 }
 
-// A focus move nested in another (a refusal's message giving the focus back
-// to its box while Shift+Tab moves it on) leaves the outer one guarded.
-TEST(Keys, TheFocusGuardHoldsUntilTheOutermostMoveEnds) {
+// Each window counts its own focus moves, nested ones included (a refusal's
+// box taking the focus back inside the move that set it off): an option
+// clicked in the HAL window while the main window moves its focus is an
+// answer, and a modal message waits until no window is moving.
+TEST(Keys, EachWindowGuardsItsOwnFocusMovesUntilTheOutermostEnds) {
   FocusGuard guard;
+  constexpr FocusGuard::Window mainWindow = 0x1A2B, hal = 0x3C4D;
   {
-    const FocusGuard::Move outer(guard);
-    { const FocusGuard::Move inner(guard); }
-    EXPECT_TRUE(guard.moving());
+    const FocusGuard::Move outer(guard, mainWindow);
+    { const FocusGuard::Move inner(guard, mainWindow); }
+    EXPECT_TRUE(guard.moving(mainWindow));
+    EXPECT_FALSE(guard.moving(hal));
+    EXPECT_TRUE(guard.anyMoving());
   }
-  EXPECT_FALSE(guard.moving());
+  EXPECT_FALSE(guard.moving(mainWindow));
+  EXPECT_FALSE(guard.anyMoving());
+}
+
+// The main window at 100 % under a 40-px taskbar (728 px of work area) is
+// 674 x 651 of client in a 6 x 49 frame. A menu bar wrapped to a second row
+// (20 px) grows it to 720; 40 px more would need 740, so it is laid out at
+// 94 DPI instead: 651 x 94 / 96 = 637.4 -> 637, + 89 = 726, and 674 -> 660,
+// + 6 = 666 (95 DPI would need 644 + 89 = 733). A client as asked for
+// changes nothing. The icons: 16 and 32 px at 100 %, 20 and 40 at 125 %, 24
+// and 48 at 150 %, 32 and 64 at 200 %.
+TEST(Placement, AShortClientAreaGrowsTheWindowOrTakesASmallerScale) {
+  const Screen screen{{0, 0, 1366, 768}, {0, 0, 1366, 728}, 96};
+  const Size frame{6, 49};
+  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 651}), (Refit{96, frame, {680, 700}}));
+  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 631}), (Refit{96, {6, 69}, {680, 720}}));
+  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 611}), (Refit{94, {6, 89}, {666, 726}}));
+  const struct {
+    int dpi, small, large;
+  } icons[] = {{96, 16, 32}, {120, 20, 40}, {144, 24, 48}, {192, 32, 64}};
+  for (const auto& icon : icons) {
+    EXPECT_EQ(iconSizesFor(icon.dpi).small, icon.small) << icon.dpi;
+    EXPECT_EQ(iconSizesFor(icon.dpi).large, icon.large) << icon.dpi;
+  }
 }
 
 }  // namespace

@@ -23,4 +23,12 @@ inline constexpr int baseDpi = 96;
 // the larger on a tie, which shrinks more cleanly than the smaller grows.
 [[nodiscard]] constexpr int titleScaleFor(int dpi) { return dpi * 2 >= baseDpi * 3 ? 2 : 1; }
 
+// The small and the large icon a window shows at dpi: 16 and 32 px at 100 %,
+// scaled as the system scales its icon metrics.
+struct IconSizes {
+  int small;
+  int large;
+};
+[[nodiscard]] constexpr IconSizes iconSizesFor(int dpi) { return {scaled(16, dpi), scaled(32, dpi)}; }
+
 }  // namespace tollandra

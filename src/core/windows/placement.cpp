@@ -43,6 +43,18 @@ int fittingDpi(const WindowTable& table, const Screen& screen, Size frame) {
   return lowest;
 }
 
+Refit growOrRefit(const WindowTable& table, const Screen& screen, Size frame, int dpi, Size client) {
+  const Size wanted = clientSize(table, dpi);
+  const Size grown{frame.width + std::max(0, wanted.width - client.width),
+                   frame.height + std::max(0, wanted.height - client.height)};
+  if (grown == frame) {
+    return {dpi, frame, windowSize(table, dpi, frame)};  // nothing lacking: as it is
+  }
+  // Never larger than the scale in use: only the frame has grown.
+  const int fits = fittingDpi(table, Screen{screen.monitor, screen.work, std::min(dpi, screen.dpi)}, grown);
+  return {fits, grown, windowSize(table, fits, grown)};
+}
+
 Point keepInside(Point wanted, Size window, const Rect& work) {
   return {std::max(std::min(wanted.x, work.right - window.width), work.left),
           std::max(std::min(wanted.y, work.bottom - window.height), work.top)};
@@ -69,7 +81,8 @@ Point halWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window,
 }
 
 Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi) {
-  return keepInside({mainWindow.left - scaled(20, dpi), mainWindow.top - scaled(20, dpi)}, window, screen.work);
+  return keepInside({mainWindow.left - scaled(20, dpi), mainWindow.top - scaled(20, dpi)}, window,
+                    screen.work);
 }
 
 }  // namespace tollandra

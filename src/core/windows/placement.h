@@ -57,6 +57,20 @@ inline constexpr int minimumDpi = 87;
 // that does, but never below 90 % (nor above the monitor's).
 [[nodiscard]] int fittingDpi(const WindowTable& table, const Screen& screen, Size frame);
 
+// A window laid out at dpi and sized for the frame expected came out with
+// the client area given. Where that is short of the table's (a menu bar that
+// wraps to two rows, a theme with a taller caption), the frame is larger by
+// the difference: the window grows by it, or, where the work area cannot take
+// that, is laid out at the largest smaller scale at which it can.
+struct Refit {
+  int dpi = baseDpi;
+  Size frame;
+  Size window;
+  bool operator==(const Refit&) const = default;
+};
+[[nodiscard]] Refit growOrRefit(const WindowTable& table, const Screen& screen, Size frame, int dpi,
+                                Size client);
+
 // The place moved just enough to keep the window inside the work area; a
 // window larger than the work area keeps its top-left corner in it.
 [[nodiscard]] Point keepInside(Point wanted, Size window, const Rect& work);

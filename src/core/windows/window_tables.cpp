@@ -230,6 +230,8 @@ const WindowTable& windowTable(WindowKind kind) {
   return windows.front();
 }
 
+std::span<const WindowTable> windowTables() { return windows; }
+
 const WindowTable* findInfoWindow(std::string_view key) {
   for (const WindowTable& table : windows) {
     if (!table.key.empty() && table.key == key) {
@@ -323,6 +325,14 @@ ArrowMove arrowMove(WindowKind kind, int item, Arrow arrow) {
 }
 
 std::span<const FontRow> fontTable() { return fonts; }
+
+FontKind controlFont(WindowKind kind, const ControlRow& row) {
+  return row.role == ResultBox || row.role == LowerLimitLine ? FontKind::Results : windowTable(kind).font;
+}
+
+bool isPainted(Role role) {
+  return role == Points || role == Total || role == Class || role == ResultBox || role == LowerLimitLine;
+}
 
 const FontRow& fontRow(FontKind kind) {
   for (const FontRow& row : fonts) {

@@ -113,6 +113,11 @@ struct FontRow {
 };
 
 [[nodiscard]] std::span<const FontRow> fontTable();
+// The font a control of the window is drawn in: the window's, but for the
+// %VC results and their limit line, which line up in a fixed-pitch one.
+[[nodiscard]] FontKind controlFont(WindowKind kind, const ControlRow& row);
+// Whether the program paints the control from a view of the session.
+[[nodiscard]] bool isPainted(Role role);
 [[nodiscard]] const FontRow& fontRow(FontKind kind);
 
 struct WindowTable {
@@ -129,6 +134,7 @@ struct WindowTable {
 };
 
 [[nodiscard]] const WindowTable& windowTable(WindowKind kind);
+[[nodiscard]] std::span<const WindowTable> windowTables();
 
 // The information window named by key (exact, case-sensitive), if any.
 [[nodiscard]] const WindowTable* findInfoWindow(std::string_view key);

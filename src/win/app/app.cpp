@@ -1,8 +1,12 @@
+// The App: what the windows share (fonts, icons, brush, menu, classes), the
+// start-up order and the message loop.
+
 #include "win/app/app.h"
 
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "win/app/keyboard.h"
 #include "win/build/builder.h"
 #include "win/windows/windows.h"
 
@@ -36,12 +40,10 @@ Menu makeMenu() {
   return menu;
 }
 
-LRESULT CALLBACK InfoDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// The program's own icon at a system size; shared, so the system keeps it.
-HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+// The program's own icon at a system size, for the class: what the taskbar
+// and Alt+Tab show before a window has set its own. Shared, so the system
+// keeps it.
+HICON classIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
   return static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(widthMetric),
                                        GetSystemMetrics(heightMetric), LR_SHARED));
 }
@@ -52,16 +54,34 @@ HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
 void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure) {
   const std::wstring className = wide(name);
   WNDCLASSEXW windowClass{};
+  if (GetClassInfoExW(instance, className.c_str(), &windowClass) != FALSE) {
+    return;  // one class serves several windows
+  }
+  windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = programIcon(instance, SM_CXICON, SM_CYICON);
-  windowClass.hIconSm = programIcon(instance, SM_CXSMICON, SM_CYSMICON);
+  windowClass.hIcon = classIcon(instance, SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = classIcon(instance, SM_CXSMICON, SM_CYSMICON);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = className.c_str();
   RegisterClassExW(&windowClass);
+}
+
+// The procedure of a window kind's class.
+WNDPROC procedureOf(WindowKind kind) {
+  switch (kind) {
+    case WindowKind::Main:
+      return guarded<MainWndProc>;
+    case WindowKind::Introduction:
+    case WindowKind::About:
+    case WindowKind::References:
+      return guarded<InfoWndProc>;
+    default:
+      return guarded<SecondaryWndProc>;
+  }
 }
 
 }  // namespace
@@ -69,37 +89,12 @@ void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure)
 App::App(HINSTANCE instance) : instance_(instance) {}
 
 App::~App() {
-  for (HWND* window : {&halWindow, &mainWindow}) {
-    if (*window != nullptr) {
-      DestroyWindow(*window);
+  // Owned and secondary windows first, the main window last.
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    if (*it != nullptr) {
+      DestroyWindow(*it);
     }
   }
-}
-
-Rect App::mainWindowRect() const {
-  RECT main{};
-  GetWindowRect(mainWindow, &main);
-  return Rect{main.left, main.top, main.right, main.bottom};
-}
-
-Fit App::fitAgain(HWND window, const WindowTable& table, int& dpi, const Placer& place, int monitorDpi) {
-  const Fit fit = fitOf(window, table, monitorDpi);
-  if (fit.dpi != dpi) {
-    dpi = fit.dpi;
-    layOut(window, table, font(table.font, dpi), dpi);
-  }
-  tollandra::place(window, place(fit), fit.size);
-  return fit;
-}
-
-void App::followDpiChange(HWND window, const WindowTable& table, int& dpi, WPARAM wParam, LPARAM lParam) {
-  const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  fitAgain(
-      window, table, dpi,
-      [&](const Fit& fit) { return keepInside({suggested.left, suggested.top}, fit.size, fit.screen.work); },
-      LOWORD(wParam));
 }
 
 HFONT App::font(FontKind kind, int dpi) {
@@ -112,178 +107,52 @@ HFONT App::font(FontKind kind, int dpi) {
   return fonts_.back().font.get();
 }
 
+HICON App::icon(int size) {
+  for (const SizedIcon& made : icons_) {
+    if (made.size == size) {
+      return made.icon.get();
+    }
+  }
+  // Not shared: the system keeps only icons of its own sizes for a shared
+  // load, and these follow each window's scale.
+  icons_.push_back(
+      {size, Icon(static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, size, size, 0)))});
+  return icons_.back().icon.get();
+}
+
+HWND App::secondaryWindow(WindowKind kind) {
+  if (window(kind) == nullptr && window(WindowKind::Main) != nullptr) {
+    createSecondaryWindow(*this, kind);
+  }
+  return window(kind);
+}
+
 int App::run() {
   initCommonControls(ICC_WIN95_CLASSES);
-  // The fonts for the screen as it is, in their order; others when a window
-  // comes to a screen of another scale.
-  mainDpi = halDpi = systemDpi();
-  for (const FontRow& row : fontTable()) {
-    static_cast<void>(font(row.kind, mainDpi));
-  }
   menu_ = makeMenu();
-  registerClass(instance_, windowTable(WindowKind::About).className, InfoDefaultProc);
+  for (const WindowTable& table : windowTables()) {
+    registerClass(instance_, table.className, procedureOf(table.kind));
+  }
   initCommonControls(ICC_BAR_CLASSES);
   brushWhite_ = Brush(CreateSolidBrush(RGB(255, 255, 255)));
 
-  registerClass(instance_, windowTable(WindowKind::Main).className, guarded<MainWndProc>);
+  // The introduction comes first, over the main window, which makes its
+  // controls once the introduction is on the screen.
   if (createMainWindow(*this) == nullptr) {
     // Never run on without a window, and never report success for it.
     return 1;
   }
-  registerClass(instance_, windowTable(WindowKind::Hal).className, guarded<HalWndProc>);
-  createHalWindow(*this);
+  OpenInfoWnd(*this, window(WindowKind::Main), windowTable(WindowKind::Introduction).key);
 
-  // The loop offers nothing to IsDialogMessage: the main and the HAL window
-  // are no dialogs, and translateFormKey gives them their keyboard.
-  ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'C', static_cast<WORD>(commandId(Command::Copy))},
-                  {FCONTROL | FVIRTKEY, 'N', static_cast<WORD>(commandId(Command::NewPatient))}};
-  HACCEL accelerators = CreateAcceleratorTableW(keys, 2);
+  Keyboard keyboard;
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!translateAccelerator(accelerators, message) && !translateFormKey(message)) {
+    if (!keyboard.translate(*this, message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
-  if (accelerators != nullptr) {
-    DestroyAcceleratorTable(accelerators);
-  }
   return 0;
-}
-
-// Ctrl+C anywhere in the main or the HAL window copies the record, except in
-// a measurement box with a selection the user made, where it copies that
-// selection; Ctrl+N starts the next patient.
-bool App::translateAccelerator(HACCEL accelerators, MSG& message) const {
-  if (message.message != WM_KEYDOWN || accelerators == nullptr || mainWindow == nullptr) {
-    return false;
-  }
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  if (root != mainWindow && (root != halWindow || halWindow == nullptr)) {
-    return false;
-  }
-  if (message.wParam == 'C' && copiesOwnSelection(message.hwnd)) {
-    return false;
-  }
-  return TranslateAcceleratorW(mainWindow, accelerators, &message) != 0;
-}
-
-// The keyboard in the main and the HAL window, taken before the keys are
-// translated so none of them types a character or beeps: Tab and Shift+Tab
-// go round the stops; on an option ← and → choose the left or the right
-// option, as a click on it would, and ↑ and ↓ go to the item above or below;
-// Enter in a box or on the compute button computes, on "Ｘ" hides; Esc
-// hides the HAL window. Space reaches the focused button, which reports a
-// click of its own.
-bool App::translateFormKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
-    return false;
-  }
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  if (root == nullptr || (root != mainWindow && root != halWindow)) {
-    return false;
-  }
-  const WindowKind kind = root == mainWindow ? WindowKind::Main : WindowKind::Hal;
-  halInFront = kind == WindowKind::Hal;
-  const ControlRow* row = message.hwnd == root ? nullptr : findControl(kind, GetDlgCtrlID(message.hwnd));
-  const auto press = [&](HWND control) {
-    SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(control));
-  };
-  const Role role = row != nullptr ? row->role : Role::Label;
-  switch (message.wParam) {
-    case VK_TAB:
-      focusStop(root, kind,
-                nextTabStop(kind, {role, row != nullptr ? row->item : 0}, GetKeyState(VK_SHIFT) < 0));
-      return true;
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN: {
-      if (role != Role::Option) {
-        return false;
-      }
-      constexpr Arrow arrows[] = {Arrow::Left, Arrow::Up, Arrow::Right, Arrow::Down};
-      const ArrowMove move = arrowMove(kind, row->item, arrows[message.wParam - VK_LEFT]);
-      if (move.choose == 0) {
-        focusStop(root, kind, {Role::Option, move.item});
-      } else if (HWND chosen = controlOf(root, kind, Role::Option, move.item, move.choose)) {
-        press(chosen);
-        focus(chosen);
-      }
-      return true;
-    }
-    case VK_RETURN:
-      if (role == Role::MeasurementBox || role == Role::Compute || role == Role::Hide) {
-        press(controlOf(root, kind, role == Role::Hide ? Role::Hide : Role::Compute));
-      }
-      return role != Role::Label;
-    case VK_ESCAPE:
-      if (kind == WindowKind::Hal) {
-        press(controlOf(root, kind, Role::Hide));
-        return true;
-      }
-      return false;
-    default:
-      return false;
-  }
-}
-
-void App::focus(HWND control) {
-  const FocusGuard::Move move(focusGuard_);
-  SetFocus(control);
-}
-
-void App::focusStop(HWND window, WindowKind kind, TabStop stop) {
-  HWND control = nullptr;
-  if (stop.role == Role::Option) {
-    const ScoredForm& form = session.form(kind);
-    const bool second = form.answered(stop.item) && form.choice(stop.item) == 2;
-    control = controlOf(window, kind, Role::Option, stop.item, second ? 2 : 1);
-  } else {
-    control = controlOf(window, kind, stop.role, stop.item);
-  }
-  if (control == nullptr) {
-    return;
-  }
-  focus(control);
-  if (stop.role == Role::MeasurementBox && GetFocus() == control) {
-    SendMessageW(control, EM_SETSEL, 0, -1);
-  }
-}
-
-HWND& App::keptFocus(HWND window) { return window == halWindow ? halFocus_ : mainFocus_; }
-
-void App::keepFocus(HWND window) {
-  HWND focused = GetFocus();
-  if (focused != nullptr && IsChild(window, focused)) {
-    keptFocus(window) = focused;
-  }
-}
-
-void App::returnFocus(HWND window, WindowKind kind) {
-  HWND kept = keptFocus(window);
-  if (kept != nullptr && IsChild(window, kept) && IsWindowVisible(kept)) {
-    focus(kept);
-  } else {
-    focusStop(window, kind, nextTabStop(kind, {}, false));
-  }
-}
-
-void App::forgetFocus(HWND window) { keptFocus(window) = nullptr; }
-
-App* attachApp(HWND window, UINT message, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  return reinterpret_cast<App*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-void failFatally() noexcept {
-  MessageBoxW(nullptr, L"内部エラーが起きたため、プログラムを終了します。", L"Tollandra",
-              MB_OK | MB_ICONERROR);
-  ExitProcess(3);
 }
 
 }  // namespace tollandra

@@ -4,6 +4,7 @@
 #include <imm.h>
 
 #include "core/windows/dpi.h"
+#include "win/paint/cell_painter.h"
 #include "win/platform/dpi.h"
 #include "win/platform/win.h"
 #ifdef TOLLANDRA_TEST_HOOKS
@@ -22,7 +23,8 @@ static_assert(style::ownerDrawButton == BS_OWNERDRAW);
 static_assert(style::leftText == BS_LEFTTEXT && style::buttonLeft == BS_LEFT &&
               style::buttonRight == BS_RIGHT);
 static_assert(style::buttonCenter == BS_CENTER && style::buttonVCenter == BS_VCENTER);
-static_assert(style::staticLeft == SS_LEFT && style::staticRight == SS_RIGHT && style::staticCenter == SS_CENTER);
+static_assert(style::staticLeft == SS_LEFT && style::staticRight == SS_RIGHT &&
+              style::staticCenter == SS_CENTER);
 static_assert(style::staticOwnerDraw == SS_OWNERDRAW && style::staticBitmap == SS_BITMAP);
 static_assert(style::staticCenterImage == SS_CENTERIMAGE && style::editCenter == ES_CENTER);
 static_assert(style::editMultiline == ES_MULTILINE && style::editAutoHScroll == ES_AUTOHSCROLL);
@@ -57,9 +59,9 @@ std::wstring faceOf(HFONT font) {
 
 Font makeFont(const FontRow& row, int dpi) {
   const auto create = [&](std::string_view face) {
-    return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, row.pitchAndFamily,
-                            wide(face).c_str()));
+    return Font(CreateFontW(scaled(row.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            SHIFTJIS_CHARSET, OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
+                            row.pitchAndFamily, wide(face).c_str()));
   };
   // Windows takes a Japanese face's Japanese name only where the system
   // locale is Japanese, and its English name everywhere else.
@@ -73,7 +75,7 @@ Font makeFont(const FontRow& row, int dpi) {
   return font;
 }
 
-void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) {
+void createControls(HWND parent, const WindowTable& table, const FontSource& fonts, int dpi) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   for (const ControlRow& row : table.controls) {
     const Box box = scaled(row.box, dpi);
@@ -81,7 +83,10 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
         CreateWindowExW(row.exStyle, className(row.windowClass), wide(row.caption).c_str(),
                         WS_CHILD | WS_VISIBLE | row.style, box.x, box.y, box.width, box.height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts(controlFont(table.kind, row))), FALSE);
+    if (isPainted(row.role)) {
+      makeCell(control, dpi);
+    }
     if (row.role == Role::Option) {
       // An unchecked radio button that gains the focus reports a click on
       // Windows unless told not to (from Vista on); the focus never answers.
@@ -92,8 +97,9 @@ void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi) 
     }
     if (row.role == Role::MeasurementBox) {
       // Numbers only: with no input method, no composition can stand in a
-      // box that has lost the focus, shown but not yet its text.
-      ImmAssociateContextEx(control, nullptr, 0);
+      // box that has lost the focus, shown but not yet its text. The
+      // thread's own context stays the system's.
+      ImmAssociateContext(control, nullptr);
     }
   }
   // The focus is drawn from the start, not only once a key has been pressed:
@@ -106,16 +112,17 @@ HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner,
   const Size frame = standardFrame(table.kind);
   const Size size = windowSize(table, dpi, {scaled(frame.width, dpi), scaled(frame.height, dpi)});
   return CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(),
-                         table.style & ~style::visible, x, y, size.width, size.height, owner, nullptr, instance,
-                         params);
+                         table.style & ~style::visible, x, y, size.width, size.height, owner, nullptr,
+                         instance, params);
 }
 
-void layOut(HWND window, const WindowTable& table, HFONT font, int dpi) {
+void layOut(HWND window, const WindowTable& table, const FontSource& fonts, int dpi) {
   for (const ControlRow& row : table.controls) {
     HWND control = GetDlgItem(window, row.id);
     const Box box = scaled(row.box, dpi);
     SetWindowPos(control, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts(controlFont(table.kind, row))), FALSE);
+    setCellScale(control, dpi);
   }
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "core/windows/placement.h"
@@ -18,10 +19,14 @@ Font makeFont(const FontRow& row, int dpi);
 // The face a font gives when it is selected.
 std::wstring faceOf(HFONT font);
 
+// The font of a kind at the scale the controls are laid out at.
+using FontSource = std::function<HFONT(FontKind)>;
+
 // Creates every control of the window's table as a child of parent, each
-// with the font, in the order of the table, laid out for dpi; the window
+// with its font, in the order of the table, laid out for dpi; the cells the
+// program paints blank, the typed boxes with no input method; the window
 // draws the focus from the start.
-void createControls(HWND parent, const WindowTable& table, HFONT font, int dpi);
+void createControls(HWND parent, const WindowTable& table, const FontSource& fonts, int dpi);
 
 // A hidden top-level window of the table's class, title and style, at
 // (x, y) and of its size at dpi; params reach WM_NCCREATE and WM_CREATE as
@@ -31,7 +36,7 @@ HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner,
 
 // The controls take their places and font at another scale; what they hold
 // stays.
-void layOut(HWND window, const WindowTable& table, HFONT font, int dpi);
+void layOut(HWND window, const WindowTable& table, const FontSource& fonts, int dpi);
 
 // Moves and sizes a window without activating it or changing its place in
 // the z-order.

@@ -1,14 +1,67 @@
+// Painted cells: the view each one holds, and how it reaches the screen.
+
 #include "win/paint/cell_painter.h"
+
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <string>
 
 #include "core/windows/dpi.h"
+#include "win/platform/guarded.h"
 #include "win/platform/win.h"
 
 namespace tollandra {
+namespace {
+
+// What a cell keeps: the view it shows and the scale it is laid out at.
+// Made with the cell, freed when it goes.
+struct Cell {
+  CellView view;
+  int dpi = baseDpi;
+};
+
+constexpr UINT_PTR cellSubclass = 1;
+// Also a property, so the cell's state can be found from outside its
+// procedure (the owner's WM_DRAWITEM, a new view).
+constexpr const wchar_t* cellProperty = L"Tollandra.Cell";
+
+Cell* cellOf(HWND control) { return static_cast<Cell*>(GetPropW(control, cellProperty)); }
+
+void paintInto(HWND control, HDC dc, const RECT& area, const Cell& cell) {
+  paintCell(dc, area, cell.view, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), cell.dpi);
+}
+
+LRESULT CellProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* cell = reinterpret_cast<Cell*>(data);
+  switch (message) {
+    case WM_ERASEBKGND:
+      return TRUE;  // the paint fills it all
+    case WM_PAINT: {
+      ScopedPaint paint(control);
+      RECT client{};
+      GetClientRect(control, &client);
+      paintInto(control, paint.get(), client, *cell);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(control, guardedSubclass<CellProc>, cellSubclass);
+      RemovePropW(control, cellProperty);
+      delete cell;
+      return DefSubclassProc(control, message, wParam, lParam);
+    default:
+      return DefSubclassProc(control, message, wParam, lParam);
+  }
+}
+
+}  // namespace
 
 void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int dpi) {
-  if (!view.drawn || dc == nullptr) {
+  if (dc == nullptr) {
+    return;
+  }
+  if (!view.drawn) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     return;
   }
   Brush fill(CreateSolidBrush(colorRef(view.fill)));
@@ -35,21 +88,37 @@ void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int
   }
 }
 
-void showCell(HWND cell, const CellView& view) {
-  if (cell == nullptr) {
+void makeCell(HWND control, int dpi) {
+  auto* cell = new Cell{{}, dpi};
+  if (SetWindowSubclass(control, guardedSubclass<CellProc>, cellSubclass,
+                        reinterpret_cast<DWORD_PTR>(cell)) == FALSE) {
+    delete cell;
     return;
   }
-  setWindowText(cell, cellWindowText(view));
-  RedrawWindow(cell, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  SetPropW(control, cellProperty, cell);
+  setWindowText(control, "");  // the table's caption is never shown
 }
 
-void drawCellItem(const DRAWITEMSTRUCT& item, const CellView& view, HFONT font, int dpi) {
-  if (!view.drawn) {
-    // Blank as the plain control would be: its face colour, no text.
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+void setCellScale(HWND cell, int dpi) {
+  if (Cell* state = cellOf(cell)) {
+    state->dpi = dpi;
+  }
+}
+
+void showCell(HWND cell, const CellView& view) {
+  Cell* state = cell != nullptr ? cellOf(cell) : nullptr;
+  if (state == nullptr || state->view == view) {
     return;
   }
-  paintCell(item.hDC, item.rcItem, view, font, dpi);
+  state->view = view;
+  setWindowText(cell, cellWindowText(view));
+  RedrawWindow(cell, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void drawCellItem(const DRAWITEMSTRUCT& item) {
+  if (const Cell* cell = cellOf(item.hwndItem)) {
+    paintInto(item.hwndItem, item.hDC, item.rcItem, *cell);
+  }
 }
 
 }  // namespace tollandra

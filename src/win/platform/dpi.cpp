@@ -11,6 +11,18 @@ Function lookUp(const char* name) {
 
 Rect rectOf(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
+Screen screenOfMonitor(HMONITOR monitor, int dpi) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info) == FALSE) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    info.rcWork = work;
+    info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return Screen{rectOf(info.rcMonitor), rectOf(info.rcWork), dpi};
+}
+
 }  // namespace
 
 int systemDpi() {
@@ -31,15 +43,12 @@ int windowDpi(HWND window) {
 }
 
 Screen screenOf(HWND window, int monitorDpi) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info) == FALSE) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    info.rcWork = work;
-    info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  }
-  return Screen{rectOf(info.rcMonitor), rectOf(info.rcWork), monitorDpi > 0 ? monitorDpi : windowDpi(window)};
+  return screenOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                         monitorDpi > 0 ? monitorDpi : windowDpi(window));
+}
+
+Screen screenOf(const RECT& area, int dpi) {
+  return screenOfMonitor(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), dpi);
 }
 
 Size frameOf(const WindowTable& table, int dpi) {
@@ -47,17 +56,29 @@ Size frameOf(const WindowTable& table, int dpi) {
       lookUp<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
   RECT rect{0, 0, 0, 0};
   const BOOL menu = table.kind == WindowKind::Main ? TRUE : FALSE;
-  if (adjustForDpi == nullptr || adjustForDpi(&rect, table.style, menu, table.exStyle, static_cast<UINT>(dpi)) == FALSE) {
+  if (adjustForDpi == nullptr ||
+      adjustForDpi(&rect, table.style, menu, table.exStyle, static_cast<UINT>(dpi)) == FALSE) {
     AdjustWindowRectEx(&rect, table.style, menu, table.exStyle);
   }
   return Size{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-Fit fitOf(HWND window, const WindowTable& table, int monitorDpi) {
-  const Screen screen = screenOf(window, monitorDpi);
+Fit fitOn(const Screen& screen, const WindowTable& table) {
   const Size frame = frameOf(table, screen.dpi);
   const int dpi = fittingDpi(table, screen, frame);
   return Fit{screen, dpi, windowSize(table, dpi, frame)};
+}
+
+Fit fitOf(HWND window, const WindowTable& table, int monitorDpi) {
+  return fitOn(screenOf(window, monitorDpi), table);
+}
+
+IconSizes iconSizesAt(int dpi) {
+  static const auto metricForDpi = lookUp<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+  if (metricForDpi == nullptr) {
+    return iconSizesFor(dpi);
+  }
+  return {metricForDpi(SM_CXSMICON, static_cast<UINT>(dpi)), metricForDpi(SM_CXICON, static_cast<UINT>(dpi))};
 }
 
 }  // namespace tollandra

@@ -14,6 +14,8 @@ int windowDpi(HWND window);
 
 // The monitor the window is on (or nearest to), its work area and its DPI.
 Screen screenOf(HWND window, int monitorDpi = 0);
+// The monitor a rectangle of the screen lies on (or nearest to), at dpi.
+Screen screenOf(const RECT& area, int dpi);
 
 // The frame the system draws around a window of the table's style at dpi:
 // borders, caption and menu bar.
@@ -28,5 +30,10 @@ struct Fit {
   Size size;
 };
 Fit fitOf(HWND window, const WindowTable& table, int monitorDpi = 0);
+Fit fitOn(const Screen& screen, const WindowTable& table);
+
+// The small and the large icon a window shows at dpi, as the system sizes
+// them for that scale.
+IconSizes iconSizesAt(int dpi);
 
 }  // namespace tollandra

@@ -1,5 +1,7 @@
 #include "win/platform/win.h"
 
+#include "win/platform/guarded.h"
+
 #include <vector>
 
 namespace tollandra {
@@ -38,6 +40,12 @@ void setWindowText(HWND window, std::string_view utf8Text) { SetWindowTextW(wind
 void showMessage(HWND owner, const Message& message) {
   const UINT icon = message.icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONWARNING;
   MessageBoxW(owner, wide(message.text).c_str(), wide(message.caption).c_str(), MB_OK | icon);
+}
+
+void failFatally() noexcept {
+  MessageBoxW(nullptr, L"内部エラーが起きたため、プログラムを終了します。", L"Tollandra",
+              MB_OK | MB_ICONERROR);
+  ExitProcess(3);
 }
 
 }  // namespace tollandra

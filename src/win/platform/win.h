@@ -40,7 +40,6 @@ class ScopedPaint {
   HDC dc_;
 };
 
-// Any GDI object this program creates, deleted when the owner goes. Move-only.
 // A handle the program made, released by `release` when the owner goes.
 // Move-only, so no handle is ever released twice.
 template <typename Handle, auto release>
@@ -76,6 +75,7 @@ class Owned {
 using Font = Owned<HFONT, &DeleteObject>;
 using Brush = Owned<HBRUSH, &DeleteObject>;
 using Bitmap = Owned<HBITMAP, &DeleteObject>;
+using Icon = Owned<HICON, &DestroyIcon>;
 // Destroyed by its owner only once no window holds it.
 using Menu = Owned<HMENU, &DestroyMenu>;
 

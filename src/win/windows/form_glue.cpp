@@ -1,14 +1,32 @@
+// The session on the screen, and the clicks of the scored forms.
+
 #include "win/windows/form_glue.h"
 
 #include "win/app/app.h"
 #include "win/build/builder.h"
 #include "win/paint/cell_painter.h"
+#include "win/windows/focus.h"
 
 namespace tollandra {
 namespace {
 
 void setCheck(HWND button, bool checked) {
-  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  const WPARAM state = checked ? BST_CHECKED : BST_UNCHECKED;
+  if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) == state) {
+    return;
+  }
+  SendMessageW(button, BM_SETCHECK, state, 0);
+  if (GetFocus() == button) {
+    // A button redraws only its mark when checked, which can wipe the focus
+    // rectangle; drawn whole, it shows where the focus is.
+    InvalidateRect(button, nullptr, TRUE);
+  }
+}
+
+void setLine(HWND line, const std::string& text) {
+  if (windowText(line) != text) {
+    setWindowText(line, text);
+  }
 }
 
 }  // namespace
@@ -19,87 +37,45 @@ int chooseFromControl(App& app, HWND window, WindowKind kind, const ControlRow& 
       !app.session.form(kind).choose(row.item, option)) {
     return 0;
   }
-  showItem(app.session, window, kind, row.item);
+  if (row.item == sexFactor && kind == WindowKind::Main) {
+    app.session.recalculateVc();
+  }
+  showSession(app);
   if (row.role == Role::Points) {
-    app.focusStop(window, kind, {Role::Option, row.item});
+    focusStop(app, window, kind, {Role::Option, row.item});
   }
   return row.item;
 }
 
-void showItem(const Session& session, HWND window, WindowKind kind, int item) {
+void showSession(App& app) {
+  for (const WindowTable& table : windowTables()) {
+    if (HWND window = app.window(table.kind)) {
+      showWindow(app, window, table.kind);
+    }
+  }
+}
+
+void showWindow(App& app, HWND window, WindowKind kind) {
+  const Session& session = app.session;
   const ScoredForm& form = session.form(kind);
-  const OptionMarks marks = form.marks(item);
-  for (int option : {1, 2}) {
-    HWND button = controlOf(window, kind, Role::Option, item, option);
-    setCheck(button, option == 1 ? marks.option1 : marks.option2);
-    if (GetFocus() == button) {
-      // A button redraws only its mark when checked, which can wipe the focus
-      // rectangle; drawn whole, it shows where the focus is.
-      InvalidateRect(button, nullptr, TRUE);
-    }
-  }
-  showCell(controlOf(window, kind, Role::Points, item), session.pointsView(form, item));
-  showCell(controlOf(window, kind, Role::Total), form.summaryView(totalSummary));
-  if (HWND classCell = controlOf(window, kind, Role::Class)) {
-    showCell(classCell, form.summaryView(classSummary));
-  }
-  const std::vector<std::string> lines = form.predictionLines();
-  for (int line = 1; HWND prediction = controlOf(window, kind, Role::Prediction, line); ++line) {
-    setWindowText(prediction, line <= static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(line - 1)] : "");
-  }
-}
-
-void showForm(const Session& session, HWND window, WindowKind kind) {
-  for (int item = 1; item <= session.form(kind).itemCount(); ++item) {
-    showItem(session, window, kind, item);
-  }
-}
-
-void showPoints(const App& app) {
-  for (const auto& [kind, window] : {std::pair{WindowKind::Main, app.mainWindow}, std::pair{WindowKind::Hal, app.halWindow}}) {
-    const ScoredForm& form = app.session.form(kind);
-    for (int item = 1; window != nullptr && item <= form.itemCount(); ++item) {
-      showCell(controlOf(window, kind, Role::Points, item), app.session.pointsView(form, item));
+  const std::vector<std::string> predictions = form.predictionLines();
+  for (const ControlRow& row : windowTable(kind).controls) {
+    HWND control = GetDlgItem(window, row.id);
+    if (row.role == Role::Option) {
+      const OptionMarks marks = form.marks(row.item);
+      setCheck(control, row.option == 1 ? marks.option1 : marks.option2);
+    } else if (isPainted(row.role)) {
+      showCell(control, session.cellView(kind, row));
+    } else if (row.role == Role::Prediction) {
+      const auto line = static_cast<std::size_t>(row.item);
+      setLine(control, line <= predictions.size() ? predictions[line - 1] : "");
     }
   }
 }
 
-void drawCell(App& app, WindowKind kind, const DRAWITEMSTRUCT& item) {
-  const ControlRow* row = findControl(kind, static_cast<int>(item.CtlID));
-  if (row == nullptr) {
-    return;
-  }
-  const ScoredForm& form = app.session.form(kind);
-  const int dpi = kind == WindowKind::Hal ? app.halDpi : app.mainDpi;
-  const HFONT font = app.font(windowTable(kind).font, dpi);
-  switch (row->role) {
-    case Role::Points:
-      drawCellItem(item, app.session.pointsView(form, row->item), font, dpi);
-      break;
-    case Role::Total:
-      drawCellItem(item, form.summaryView(totalSummary), font, dpi);
-      break;
-    case Role::Class:
-      drawCellItem(item, form.summaryView(classSummary), font, dpi);
-      break;
-    case Role::ResultBox:
-      drawCellItem(item, app.session.panel.resultView(static_cast<ReferenceEquation>(row->item)),
-                   app.font(FontKind::Results, dpi), dpi);
-      break;
-    case Role::LowerLimitLine:
-      drawCellItem(item, app.session.panel.lowerLimitView(), app.font(FontKind::Results, dpi), dpi);
-      break;
-    default:
-      break;
-  }
-}
-
-void followActivation(App& app, HWND window, WindowKind kind, WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    app.keepFocus(window);
-  } else if (HIWORD(wParam) == 0) {
-    app.returnFocus(window, kind);
-  }
+std::optional<LRESULT> lineColors(const App& /*app*/, HWND /*window*/, WindowKind /*kind*/, WPARAM /*wParam*/,
+                                  LPARAM /*lParam*/) {
+  return std::nullopt;
 }
 
 }  // namespace tollandra

@@ -1,38 +1,36 @@
 #pragma once
-// The program's windows: one procedure each, and how they are opened.
+// The program's top-level windows: one procedure for each kind, and how they
+// are made and opened.
 
 #include <windows.h>
 
 #include <string_view>
+
+#include "core/windows/window_tables.h"
 
 namespace tollandra {
 
 class App;
 
 LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT HalWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The introduction, About and the references: swapped in right after their
-// creation, so the messages of creation reach only the class's default.
+// The windows the menu shows and hides: the HAL score.
+LRESULT SecondaryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The introduction, About and the references.
 LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Whether Ctrl+C in the control copies its selection: an edit box with a
-// selection the user made, not one the program made.
-bool copiesOwnSelection(HWND control);
-
-// The main window, centred and shown; nullptr when the window system refused.
+// The main window, hidden, placed and sized for its screen; its controls
+// come once the introduction is on the screen. nullptr when the window
+// system refused.
 HWND createMainWindow(App& app);
-// The HAL window, hidden.
-HWND createHalWindow(App& app);
-// Shows the HAL window where its rule puts it against the main window, at
-// the scale that fits the screen.
-void showHalWindow(App& app);
+// A window the menu shows, made hidden with its controls.
+HWND createSecondaryWindow(App& app, WindowKind kind);
 
 // Opens the information window named by key, modal to owner, and returns
-// once it has closed, with the code it was closed with (0 for an unknown key
-// or a window that could not be created).
-WPARAM OpenInfoWnd(App& app, HWND owner, std::string_view key);
+// once it has gone (at once for an unknown key).
+void OpenInfoWnd(App& app, HWND owner, std::string_view key);
 
-// Enables the owner again, then destroys the window, which ends its loop.
-void CloseInfoWnd(HWND window, WPARAM code);
+// Makes the owner usable again (when no other information window is open),
+// then destroys the window, which ends its loop.
+void CloseInfoWnd(HWND window);
 
 }  // namespace tollandra
