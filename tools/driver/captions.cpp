@@ -159,7 +159,7 @@ std::vector<std::string> captionMisfits(int dpi, int monitorDpi) {
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, tollandra::scaled(table.width, dpi),
                                   tollandra::scaled(table.height, dpi), nullptr, nullptr, nullptr, nullptr);
     const tollandra::Font windowFont = tollandra::makeFont(tollandra::fontRow(table.font), dpi);
-    tollandra::createControls(parent, table, windowFont.get(), dpi);
+    tollandra::createControls(parent, table, [&](tollandra::FontKind) { return windowFont.get(); }, dpi);
     HDC dc = GetDC(parent);
     for (const ControlRow& row : table.controls) {
       if (holdsTwoLines(kind, row.id)) continue;
