@@ -7,6 +7,7 @@
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
+#include "core/ppo/panel.h"
 #include "core/summary/summary.h"
 #include "core/vc/panel.h"
 #include "core/windows/window_tables.h"
@@ -44,6 +45,7 @@ class Session {
   ScoredForm risk;
   ScoredForm hal;
   VcPanel panel;
+  PpoPanel ppo;
 };
 
 }  // namespace tollandra

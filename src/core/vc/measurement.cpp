@@ -145,4 +145,6 @@ Reading readMeasurement(std::string_view raw, const InputRule& rule) {
   return Reading{0, std::string(raw), Message{std::string(rule.caption), std::move(text)}, true};
 }
 
+std::string quotedEntry(std::string_view raw) { return quoted(raw); }
+
 }  // namespace tollandra

@@ -68,4 +68,8 @@ inline constexpr std::size_t quotedEntryLimit = 32;
 // that quotes the entry: the box keeps it as typed, to be corrected.
 Reading readMeasurement(std::string_view raw, const InputRule& rule);
 
+// The entry as a refusal quotes it, cut short after quotedEntryLimit
+// characters, for the refusals that other boxes add to these.
+std::string quotedEntry(std::string_view raw);
+
 }  // namespace tollandra
