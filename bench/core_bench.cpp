@@ -198,7 +198,8 @@ void PpoWindowLines(benchmark::State& state) {
   for (const auto& [which, raw] : {std::pair{PpoInput::Fev1, "2150"}, std::pair{PpoInput::Dlco, "61.3"},
                                    std::pair{PpoInput::Resected, "5"}})
     session.ppo.read(which, raw);
-  require(cellWindowText(ppoLineView(session, 3)) == "ppoFEV1 1584 mL  ppo%FEV1 50.9 %", "unexpected ppo line");
+  require(cellWindowText(ppoLineView(session, 3)) == "ppoFEV1 1584 mL  ppo%FEV1 50.9 %",
+          "unexpected ppo line");
   for (auto _ : state) {
     for (int line = 1; line <= ppoLineCount; ++line) {
       CellView view = ppoLineView(session, line);

@@ -122,8 +122,9 @@ TEST(Keys, TabGoesRoundTheAnswersInReadingOrderAndArrowsGoWhereTheyPoint) {
   EXPECT_EQ(nextTabStop(WindowKind::Main, {ResultBox, 2}, true), (TabStop{Compute, 0}));
   EXPECT_EQ(nextTabStop(WindowKind::Hal, {Option, 3}, false), (TabStop{Hide, 0}));
   for (int box = 1; box <= 4; ++box) {  // the postoperative window's four boxes, round
-    EXPECT_EQ(nextTabStop(WindowKind::Ppo, {MeasurementBox, box}, false), (TabStop{MeasurementBox, box % 4 + 1}));
-    EXPECT_EQ(nextTabStop(WindowKind::Ppo, {MeasurementBox, box % 4 + 1}, true), (TabStop{MeasurementBox, box}));
+    const TabStop here{MeasurementBox, box}, next{MeasurementBox, box % 4 + 1};
+    EXPECT_EQ(nextTabStop(WindowKind::Ppo, here, false), next);
+    EXPECT_EQ(nextTabStop(WindowKind::Ppo, next, true), here);
   }
   const struct {
     WindowKind kind;

@@ -99,8 +99,8 @@ std::vector<Shown> samplesOf(WindowKind kind, const ControlRow& row) {
       widest.predictedMl = 9999;
       widest.percentFev1 = widest.ppoPercentFev1 = 1999.9;
       widest.limit = {true, 9999, -19.99, true};
-      for (auto step : {tollandra::AccpStep::None, tollandra::AccpStep::LowRisk, tollandra::AccpStep::ExerciseTest,
-                        tollandra::AccpStep::Cpet}) {
+      using enum tollandra::AccpStep;
+      for (auto step : {None, LowRisk, ExerciseTest, Cpet}) {
         widest.step = step;
         samples.push_back(widest);
       }
