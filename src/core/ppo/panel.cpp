@@ -10,11 +10,32 @@ namespace tollandra {
 namespace {
 
 // "～" is U+FF5E, as in the %VC boxes' messages. The obstructed count's
-// empty mark is the 0 it counts as.
-constexpr InputRule fev1Rule{"****", 300, 6000, "FEV1 の入力", "FEV1 は 300 \uFF5E 6,000 mL で", {}};
-constexpr InputRule dlcoRule{"***", 10, 200, "%DLco の入力", "%DLco は 10 \uFF5E 200 % で", {}};
-constexpr InputRule resectedRule{"**", 0, 10, "切除区域数の入力", "切除区域数は 0 \uFF5E 10 の整数で", {}};
-constexpr InputRule obstructedRule{"0", 0, 18, "閉塞区域数の入力", "閉塞区域数は 0 \uFF5E 18 の整数で", {}};
+// empty mark is the 0 it counts as. Named fields, so that a field added to
+// the rule cannot shift these into the wrong ones.
+constexpr InputRule fev1Rule{.sentinel = "****",
+                             .lower = 300,
+                             .upper = 6000,
+                             .caption = "FEV1 の入力",
+                             .limits = "FEV1 は 300 \uFF5E 6,000 mL で",
+                             .focusSelection = {}};
+constexpr InputRule dlcoRule{.sentinel = "***",
+                             .lower = 10,
+                             .upper = 200,
+                             .caption = "%DLco の入力",
+                             .limits = "%DLco は 10 \uFF5E 200 % で",
+                             .focusSelection = {}};
+constexpr InputRule resectedRule{.sentinel = "**",
+                                 .lower = 0,
+                                 .upper = 10,
+                                 .caption = "切除区域数の入力",
+                                 .limits = "切除区域数は 0 \uFF5E 10 の整数で",
+                                 .focusSelection = {}};
+constexpr InputRule obstructedRule{.sentinel = "0",
+                                   .lower = 0,
+                                   .upper = 18,
+                                   .caption = "閉塞区域数の入力",
+                                   .limits = "閉塞区域数は 0 \uFF5E 18 の整数で",
+                                   .focusSelection = {}};
 
 constexpr std::string_view tooManySegments =
     "切除区域数（閉塞を除く）と閉塞区域数の合計は 19 以下で入力してください。";
