@@ -206,14 +206,14 @@ constexpr std::array<WindowTable, 6> windows = {{
      exControlParent, 680, 700, FontKind::Main, mainControls},
     {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption | sysMenu, 0, 530, 310, FontKind::Hal,
      halControls},
+    {WindowKind::Ppo, "NORMAL3", "", "術後予測肺機能", popup | caption | sysMenu, 0, 580, 365, FontKind::Results,
+     ppoControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
      FontKind::Introduction, introControls},
     {WindowKind::About, "NORMALDLG", "About_Wnd", "About", popup | caption | sysMenu, 0, 620, 545,
      FontKind::About, aboutControls},
     {WindowKind::References, "NORMALDLG", "Sansyou_Wnd", "参照", popup | caption | sysMenu, exTransparent,
      600, 460, FontKind::References, referencesControls},
-    {WindowKind::Ppo, "NORMAL3", "", "術後予測肺機能", popup | caption | sysMenu, 0, 580, 365, FontKind::Results,
-     ppoControls},
 }};
 
 constexpr std::uint8_t variableModern = 0x32;  // FF_MODERN | VARIABLE_PITCH
