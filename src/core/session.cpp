@@ -24,6 +24,7 @@ void Session::startNewPatient() {
   risk = ScoredForm(riskFormDefinition());
   hal = ScoredForm(halFormDefinition());
   panel.clear();
+  ppo.clear();
 }
 
 std::string Session::contradiction(const ScoredForm& form, int item) const {

@@ -8,6 +8,7 @@
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
+#include "core/ppo/panel.h"
 #include "core/summary/summary.h"
 #include "core/vc/panel.h"
 #include "core/windows/window_tables.h"
@@ -57,6 +58,7 @@ class Session {
   ScoredForm risk;
   ScoredForm hal;
   VcPanel panel;
+  PpoPanel ppo;
 };
 
 }  // namespace tollandra

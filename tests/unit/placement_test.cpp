@@ -57,6 +57,11 @@ TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
   const Screen above{{0, -1080, 1920, 0}, {0, -1080, 1920, 0}};  // a monitor above the first
   EXPECT_EQ(halWindowOrigin(Rect{0, -999, 0, 0}, above, {520, 310}, 96), (Point{60, -499}));
   EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, whole(1920, 1080), {930, 818}, 144), (Point{420, 60}));
+  // The postoperative window 60 px right of the main window's left edge and
+  // 200 px below its top, where a HAL window in its place ends 50 px above.
+  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96), (Point{403, 284}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{1000, 500, 0, 0}, screen, {580, 365}, 96), (Point{786, 403}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{450, 241, 0, 0}, whole(1920, 1080), {870, 548}, 144), (Point{540, 532}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }
 
@@ -83,7 +88,7 @@ TEST(Placement, EveryWindowFitsTheWorkAreaAtTheLargestScaleThatFits) {
   for (const screens::Common& common : screens::common()) {
     const Screen screen = common.screen();
     for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
-                            WindowKind::References}) {
+                            WindowKind::References, WindowKind::Ppo}) {
       const Size frame = screens::frameAt(kind, common.dpi);
       const int dpi = fittingDpi(windowTable(kind), screen, frame);
       const Size size = windowSize(windowTable(kind), dpi, frame);
@@ -116,6 +121,11 @@ TEST(Keys, TabGoesRoundTheAnswersInReadingOrderAndArrowsGoWhereTheyPoint) {
   EXPECT_EQ(nextTabStop(WindowKind::Main, {Points, 5}, false), (TabStop{Option, 2}));
   EXPECT_EQ(nextTabStop(WindowKind::Main, {ResultBox, 2}, true), (TabStop{Compute, 0}));
   EXPECT_EQ(nextTabStop(WindowKind::Hal, {Option, 3}, false), (TabStop{Hide, 0}));
+  for (int box = 1; box <= 4; ++box) {  // the postoperative window's four boxes, round
+    const TabStop here{MeasurementBox, box}, next{MeasurementBox, box % 4 + 1};
+    EXPECT_EQ(nextTabStop(WindowKind::Ppo, here, false), next);
+    EXPECT_EQ(nextTabStop(WindowKind::Ppo, next, true), here);
+  }
   const struct {
     WindowKind kind;
     int item;

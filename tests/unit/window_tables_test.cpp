@@ -23,7 +23,7 @@ namespace {
 // names a placeholder person or institution.
 TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
   for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
-                          WindowKind::References}) {
+                          WindowKind::References, WindowKind::Ppo}) {
     const int items = kind == WindowKind::Main ? 7 : kind == WindowKind::Hal ? 3 : 0;
     std::set<int> ids;
     std::set<std::tuple<Role, int, int>> roles;
@@ -44,6 +44,11 @@ TEST(WindowTables, IdsAreUniqueAndRolesNameWhatExists) {
   EXPECT_EQ(controlId(WindowKind::Hal, Role::Total), 1056);
   EXPECT_EQ(itemsTopToBottom(WindowKind::Main), (std::vector<int>{1, 3, 7, 5, 2, 6, 4}));
   EXPECT_EQ(findInfoWindow("about_Wnd"), nullptr);
+  std::vector<std::string_view> menu;
+  for (const CommandRow& row : commandTable()) menu.push_back(row.caption);
+  EXPECT_EQ(menu, (std::vector<std::string_view>{"HALスコア", "術後予測肺機能", "新しい患者", "記録をコピー", "参照",
+                                                  "About", "閉じる"}));
+  EXPECT_EQ(commandOf(1076), Command::TogglePpo);
 }
 
 // The items of a list in a document: the lines that start with the bullet,

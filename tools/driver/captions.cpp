@@ -7,6 +7,7 @@
 
 #include "core/forms/forms.h"
 #include "core/info/texts.h"
+#include "core/ppo/results.h"
 #include "core/vc/results.h"
 #include "core/windows/dpi.h"
 #include "win/build/builder.h"
@@ -87,6 +88,26 @@ std::vector<Shown> samplesOf(WindowKind kind, const ControlRow& row) {
           shown.push_back({lines[static_cast<std::size_t>(row.item - 1)], 0, tollandra::windowTable(kind).font});
       }
       break;
+    case Role::ResultLine: {
+      // Out of range by both limits, no basis yet, and the widest figures a
+      // line can hold with each step.
+      std::vector<tollandra::PpoResults> samples;
+      for (const auto& [sex, age, height] : {std::tuple{Male, 96.0, 100.0}, std::tuple{Female, 94.0, 211.0}})
+        samples.push_back(tollandra::computePpo({sex, age, height, 6000.0, 200.0, 10, 0}));
+      samples.push_back(tollandra::computePpo({std::nullopt, 0, 0, 6000.0, 200.0, 10, 0}));
+      tollandra::PpoResults widest = tollandra::computePpo({Male, 60, 170, 6000.0, 200.0, 0, 0});
+      widest.predictedMl = 9999;
+      widest.percentFev1 = widest.ppoPercentFev1 = 1999.9;
+      widest.limit = {true, 9999, -19.99, true};
+      using enum tollandra::AccpStep;
+      for (auto step : {None, LowRisk, ExerciseTest, Cpet}) {
+        widest.step = step;
+        samples.push_back(widest);
+      }
+      for (const tollandra::PpoResults& results : samples)
+        addRuns(shown, tollandra::ppoLineView(results, row.item), tollandra::FontKind::Results);
+      break;
+    }
     case Role::CopyNotice:
       shown.push_back({std::string(tollandra::copyNotice), 0, tollandra::windowTable(kind).font});
       break;
@@ -154,7 +175,7 @@ std::vector<std::string> captionMisfits(int dpi, int monitorDpi) {
   if (monitorDpi == 0) monitorDpi = dpi;
   std::vector<std::string> misfits;
   for (WindowKind kind : {WindowKind::Main, WindowKind::Hal, WindowKind::Introduction, WindowKind::About,
-                          WindowKind::References}) {
+                          WindowKind::References, WindowKind::Ppo}) {
     const tollandra::WindowTable& table = tollandra::windowTable(kind);
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, tollandra::scaled(table.width, dpi),
                                   tollandra::scaled(table.height, dpi), nullptr, nullptr, nullptr, nullptr);

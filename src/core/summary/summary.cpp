@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/forms/forms.h"
+#include "core/ppo/report.h"
 #include "core/session.h"
 #include "core/text/convert.h"
 #include "core/view/cell_view.h"
@@ -120,6 +121,9 @@ std::string resultSummary(const Session& session, const RecordTime& when) {
     addItems(text, session, WindowKind::Hal, "HAL ");
     addLine(text, "HAL 合計点：" + cellWindowText(hal.summaryView(totalSummary)));
     addLine(text, scoreLine("HAL スコア：", hal.summaryView(classSummary), hal));
+  }
+  for (const std::string& line : ppoRecordLines(session)) {
+    addLine(text, line);
   }
   return text;
 }

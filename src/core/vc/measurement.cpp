@@ -116,6 +116,8 @@ bool acceptsTyped(std::string_view kept, char32_t typed) {
   return point && !holds(".") && std::ranges::none_of(fullWidthPoints, holds);
 }
 
+std::string quotedEntry(std::string_view raw) { return quoted(raw); }
+
 const InputRule& inputRule(Measurement which) {
   switch (which) {
     case Measurement::Height:

@@ -58,6 +58,10 @@ struct Reading {
 // Entries longer than this many characters are cut short in the message.
 inline constexpr std::size_t quotedEntryLimit = 32;
 
+// The entry as a refusal quotes it, cut short after quotedEntryLimit
+// characters, for the refusals that other boxes add to these.
+std::string quotedEntry(std::string_view raw);
+
 // Decides what a box's raw text means. Full-width digits, commas and full
 // stops ("６０", "１７０。５") read as their ASCII forms; commas are dropped,
 // so "2,480" is one number. One number with words or units around it

@@ -78,6 +78,10 @@ bool VcPanel::ready() const {
          std::ranges::none_of(changed_, [](bool changed) { return changed; });
 }
 
+bool VcPanel::current(Measurement which) const {
+  return input(which).value != 0 && !changed_[slotOf(which)];
+}
+
 bool VcPanel::compute(std::optional<Sex> sex) {
   if (!ready()) {
     return false;

@@ -46,6 +46,10 @@ class VcPanel {
   // since.
   bool ready() const;
 
+  // The box holds a valid value as read and has not been changed since,
+  // whatever the other boxes hold.
+  bool current(Measurement which) const;
+
   // When ready(), recomputes the three results and their views for the sex,
   // or, with no sex answered, leaves the results empty and asks for it on the
   // line under them. Otherwise does nothing, so the boxes keep what they

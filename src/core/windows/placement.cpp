@@ -85,4 +85,9 @@ Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window
                     screen.work);
 }
 
+Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi) {
+  return keepInside({mainWindow.left + scaled(60, dpi), mainWindow.top + scaled(200, dpi)}, window,
+                    screen.work);
+}
+
 }  // namespace tollandra

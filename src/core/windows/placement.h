@@ -91,4 +91,9 @@ struct Refit {
 // the work area.
 [[nodiscard]] Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi);
 
+// The postoperative prediction: 60 px right of the main window's left edge
+// and 200 px below its top, below a HAL window in its own place; inside the
+// work area.
+[[nodiscard]] Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi);
+
 }  // namespace tollandra

@@ -5,6 +5,7 @@
 
 #include "core/forms/forms.h"
 #include "core/info/texts.h"
+#include "core/ppo/panel.h"
 #include "core/vc/equations.h"
 #include "core/vc/measurement.h"
 
@@ -30,6 +31,7 @@ constexpr const Item& risk(int factor) { return riskItems[static_cast<std::size_
 constexpr const Item& hal(int item) { return halItems[static_cast<std::size_t>(item - 1)]; }
 constexpr int measurement(Measurement which) { return static_cast<int>(which); }
 constexpr int equation(ReferenceEquation which) { return static_cast<int>(which); }
+constexpr int ppo(PpoInput which) { return static_cast<int>(which); }
 
 // One row a control, as the tables are read.
 // clang-format off
@@ -150,6 +152,30 @@ constexpr std::array<ControlRow, 15> introControls = {{
     {1055, Static, "●術後間質性肺炎の急性増悪リスクスコアを求めます。", {61, 154, 404, 19}, introText},
 }};
 
+// The postoperative prediction: four boxes, the segments of each lobe, the
+// painted lines (in the results' fixed-pitch font, 7 px a half-width
+// character at 100 %, so the longest, the exercise test's 71 columns, fits
+// with room to spare) and what the judgement leaves out.
+constexpr std::uint32_t ppoBox = editCenter | editAutoHScroll;
+constexpr std::uint32_t ppoLine = staticOwnerDraw;
+constexpr std::array<ControlRow, 15> ppoControls = {{
+    {1080, Edit, "****", {240, 10, 80, 25}, ppoBox, exClientEdge, MeasurementBox, ppo(PpoInput::Fev1)},
+    {1081, Edit, "***", {240, 45, 80, 25}, ppoBox, exClientEdge, MeasurementBox, ppo(PpoInput::Dlco)},
+    {1082, Edit, "**", {240, 80, 80, 25}, ppoBox, exClientEdge, MeasurementBox, ppo(PpoInput::Resected)},
+    {1083, Edit, "0", {240, 115, 80, 25}, ppoBox, exClientEdge, MeasurementBox, ppo(PpoInput::Obstructed)},
+    {1084, Static, "FEV1（300 - 6,000 mL）", {10, 13, 220, 20}, staticRight},
+    {1085, Static, "%DLco（10 - 200 %）", {10, 48, 220, 20}, staticRight},
+    {1086, Static, "切除区域数（閉塞を除く）", {10, 83, 220, 20}, staticRight},
+    {1087, Static, "閉塞区域数", {10, 118, 220, 20}, staticRight},
+    {1088, Static, "区域数：右上葉 3・中葉 2・右下葉 5・左上区 3・舌区 2・左下葉 4（計 19）", {10, 150, 554, 20}, staticLeft},
+    {1090, Static, "", {10, 178, 554, 22}, ppoLine, edge, ResultLine, 1},
+    {1091, Static, "", {10, 202, 554, 22}, ppoLine, edge, ResultLine, 2},
+    {1092, Static, "", {10, 226, 554, 22}, ppoLine, edge, ResultLine, 3},
+    {1093, Static, "", {10, 250, 554, 22}, ppoLine, edge, ResultLine, 4},
+    {1094, Static, "", {10, 274, 554, 22}, ppoLine, edge, ResultLine, 5},
+    {1089, Static, "※ 呼吸機能のみの判定です。心血管系のリスク評価は別に行ってください。", {10, 304, 554, 20}, staticLeft},
+}};
+
 constexpr std::array<ControlRow, 1> aboutControls = {{
     {1059, Button, "閉じる", {250, 457, 100, 26}, pushButton, 0, Close},
 }};
@@ -175,11 +201,13 @@ constexpr std::array<ControlRow, 11> referencesControls = {{
 
 // clang-format on
 
-constexpr std::array<WindowTable, 5> windows = {{
+constexpr std::array<WindowTable, 6> windows = {{
     {WindowKind::Main, "NORMAL0", "", "術後間質性肺炎の急性増悪リスク", caption | sysMenu | minimizeBox,
      exControlParent, 680, 700, FontKind::Main, mainControls},
     {WindowKind::Hal, "NORMAL2", "", "ＨＡＬスコア", popup | caption | sysMenu, 0, 530, 310, FontKind::Hal,
      halControls},
+    {WindowKind::Ppo, "NORMAL3", "", "術後予測肺機能", popup | caption | sysMenu, 0, 580, 365, FontKind::Results,
+     ppoControls},
     {WindowKind::Introduction, "NORMALDLG", "HajimeniWnd", "初めに", popup | visible | caption, 0, 540, 560,
      FontKind::Introduction, introControls},
     {WindowKind::About, "NORMALDLG", "About_Wnd", "About", popup | caption | sysMenu, 0, 620, 545,
@@ -208,10 +236,11 @@ constexpr std::array<FontRow, 7> fonts = {{
     {FontKind::AboutPage, 12, 0, proportionalGothic, proportionalGothicInEnglish},
 }};
 
-constexpr std::array<CommandRow, 6> commands = {{
+constexpr std::array<CommandRow, 7> commands = {{
     // "HALスコア" first, where the HAL window, which lies over the menu bar
     // from 60 px on, leaves it in sight.
     {1070, Command::ToggleHal, "HALスコア"},
+    {1076, Command::TogglePpo, "術後予測肺機能"},
     {1075, Command::NewPatient, "新しい患者"},
     {1074, Command::Copy, "記録をコピー"},
     {1071, Command::OpenReferences, "参照"},

@@ -49,14 +49,15 @@ inline constexpr std::uint32_t exControlParent = 0x10000;
 inline constexpr std::uint32_t exStaticEdge = 0x20000;
 }  // namespace style
 
-enum class WindowKind : std::uint8_t { Main, Hal, Introduction, About, References };
+enum class WindowKind : std::uint8_t { Main, Hal, Introduction, About, References, Ppo };
 
 enum class ControlClass : std::uint8_t { Edit, Static, Button };
 
 // What a control is for. `item` and `option` say which one: for Option the
 // form's item and option 1 or 2, for Points the item, for MeasurementBox and
 // ResultBox the value of its Measurement or ReferenceEquation, for Reference the
-// source's entry and line, for Prediction the line.
+// source's entry and line, for Prediction the line. In the postoperative
+// window a MeasurementBox's item is its PpoInput, a ResultLine's its line.
 enum class Role : std::uint8_t {
   Label,           // text that only labels
   Option,          // a radio button of a scored form
@@ -75,6 +76,7 @@ enum class Role : std::uint8_t {
   Exit,            // the introduction's way out of the program
   TitleBitmap,     // shows the title bitmap
   Reference,       // an edit box that shows one line of a published source
+  ResultLine,      // a painted line of the postoperative prediction
 };
 
 struct Box {
@@ -158,9 +160,10 @@ struct TabStop {
 
 // Where Tab (or Shift+Tab, backwards) goes from a control of that role and
 // item: in reading order through the items top to bottom, then the main
-// window's boxes and compute button or the HAL window's hide button, and
-// round again. A points cell counts as its item; from a control of no stop
-// Tab starts at the first stop, Shift+Tab at the last.
+// window's boxes and compute button or the HAL window's hide button (the
+// postoperative window: its four boxes), and round again. A points cell
+// counts as its item; from a control of no stop Tab starts at the first
+// stop, Shift+Tab at the last.
 [[nodiscard]] TabStop nextTabStop(WindowKind kind, TabStop from, bool backwards);
 
 enum class Arrow : std::uint8_t { Left, Right, Up, Down };
@@ -177,7 +180,15 @@ struct ArrowMove {
 [[nodiscard]] ArrowMove arrowMove(WindowKind kind, int item, Arrow arrow);
 
 // Commands that reach the main window from its menu, Ctrl+N or Ctrl+C.
-enum class Command : std::uint8_t { ToggleHal, NewPatient, Copy, OpenReferences, OpenAbout, Close };
+enum class Command : std::uint8_t {
+  ToggleHal,
+  NewPatient,
+  Copy,
+  OpenReferences,
+  OpenAbout,
+  Close,
+  TogglePpo,
+};
 
 struct CommandRow {
   int id;
