@@ -1,5 +1,6 @@
 #include "core/session.h"
 
+#include "core/ppo/report.h"
 #include "core/text/convert.h"
 
 namespace tollandra {
@@ -75,27 +76,35 @@ CellView Session::cellView(WindowKind kind, const ControlRow& row) const {
       return panel.resultView(static_cast<ReferenceEquation>(row.item));
     case Role::LowerLimitLine:
       return panel.lowerLimitView();
+    case Role::ResultLine:
+      return ppoLineView(*this, row.item);
     default:
       return {};
   }
 }
 
-Reading Session::readBox(WindowKind /*kind*/, int item, std::string_view raw) {
+Reading Session::readBox(WindowKind kind, int item, std::string_view raw) {
+  if (kind == WindowKind::Ppo) {
+    return ppo.read(static_cast<PpoInput>(item), raw);
+  }
   Reading reading = panel.read(static_cast<Measurement>(item), raw);
   recalculateVc();
   return reading;
 }
 
-bool Session::editBox(WindowKind /*kind*/, int item, std::string_view raw) {
-  return panel.edited(static_cast<Measurement>(item), raw);
+bool Session::editBox(WindowKind kind, int item, std::string_view raw) {
+  return kind == WindowKind::Ppo ? ppo.edited(static_cast<PpoInput>(item), raw)
+                                 : panel.edited(static_cast<Measurement>(item), raw);
 }
 
-const PanelInput& Session::box(WindowKind /*kind*/, int item) const {
-  return panel.input(static_cast<Measurement>(item));
+const PanelInput& Session::box(WindowKind kind, int item) const {
+  return kind == WindowKind::Ppo ? ppo.input(static_cast<PpoInput>(item))
+                                 : panel.input(static_cast<Measurement>(item));
 }
 
-const InputRule& Session::boxRule(WindowKind /*kind*/, int item) const {
-  return inputRule(static_cast<Measurement>(item));
+const InputRule& Session::boxRule(WindowKind kind, int item) const {
+  return kind == WindowKind::Ppo ? ppoInputRule(static_cast<PpoInput>(item))
+                                 : inputRule(static_cast<Measurement>(item));
 }
 
 }  // namespace tollandra

@@ -360,7 +360,8 @@ FontKind controlFont(WindowKind kind, const ControlRow& row) {
 }
 
 bool isPainted(Role role) {
-  return role == Points || role == Total || role == Class || role == ResultBox || role == LowerLimitLine;
+  return role == Points || role == Total || role == Class || role == ResultBox || role == LowerLimitLine ||
+         role == ResultLine;
 }
 
 const FontRow& fontRow(FontKind kind) {

@@ -15,7 +15,11 @@ namespace {
 // window or one the menu shows.
 bool formWindowOf(const App& app, const MSG& message, HWND& root, WindowKind& kind) {
   root = GetAncestor(message.hwnd, GA_ROOT);
-  for (WindowKind candidate : {WindowKind::Main, WindowKind::Hal}) {
+  if (root != nullptr && root == app.window(WindowKind::Main)) {
+    kind = WindowKind::Main;
+    return true;
+  }
+  for (WindowKind candidate : secondaryKinds) {
     if (root != nullptr && root == app.window(candidate)) {
       kind = candidate;
       return true;

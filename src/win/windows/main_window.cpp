@@ -105,6 +105,9 @@ void runCommand(App& app, HWND window, Command command) {
     case Command::ToggleHal:
       toggleSecondary(app, WindowKind::Hal);
       break;
+    case Command::TogglePpo:
+      toggleSecondary(app, WindowKind::Ppo);
+      break;
     case Command::OpenReferences:
       OpenInfoWnd(app, window, windowTable(WindowKind::References).key);
       break;

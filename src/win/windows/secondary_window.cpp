@@ -23,10 +23,8 @@ constexpr UINT showAgain = WM_APP + 3;
 
 // Where each window opens against the main window.
 Point originOf(WindowKind kind, const Rect& main, const Fit& fit) {
-  switch (kind) {
-    default:
-      return halWindowOrigin(main, fit.screen, fit.size, fit.dpi);
-  }
+  return kind == WindowKind::Ppo ? ppoWindowOrigin(main, fit.screen, fit.size, fit.dpi)
+                                 : halWindowOrigin(main, fit.screen, fit.size, fit.dpi);
 }
 
 Rect rectOf(HWND window) {

@@ -1,6 +1,6 @@
 #pragma once
 // The windows the menu shows and hides beside the main window (the HAL
-// score): made on their first use, hidden rather than closed, brought
+// score, the postoperative prediction): made on their first use, hidden rather than closed, brought
 // forward when the main window covers them, taken along when it is
 // minimised, started again for the next patient.
 
@@ -13,7 +13,7 @@ namespace tollandra {
 class App;
 
 // The menu items that show them, in the order of the menu.
-inline constexpr WindowKind secondaryKinds[] = {WindowKind::Hal};
+inline constexpr WindowKind secondaryKinds[] = {WindowKind::Hal, WindowKind::Ppo};
 
 // The menu item: a window that the main window covers comes to the front;
 // otherwise the item shows or hides it. Shown, it starts on its first stop.

@@ -13,7 +13,8 @@ namespace tollandra {
 class App;
 
 LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The windows the menu shows and hides: the HAL score.
+// The windows the menu shows and hides: the HAL score and the postoperative
+// prediction.
 LRESULT SecondaryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The introduction, About and the references.
 LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
