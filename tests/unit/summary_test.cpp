@@ -148,6 +148,14 @@ TEST(Session, TheSexIsTheUsersAndNoResultStandsBesideABoxBeingChanged) {
   EXPECT_FALSE(s.panel.input(Measurement::Vc).refused);
   s.panel.edited(Measurement::Vc, "800");
   EXPECT_TRUE(s.panel.read(Measurement::Vc, "800").message.has_value());
+  // A box showing its empty mark is emptied as it gains the focus: no change.
+  s.startNewPatient();
+  read(s, "60", "170", "");
+  EXPECT_TRUE(showsEmptyMark(Measurement::Vc, s.panel.input(Measurement::Vc).text));
+  EXPECT_FALSE(showsEmptyMark(Measurement::Age, "***"));
+  EXPECT_FALSE(s.panel.edited(Measurement::Vc, ""));
+  s.panel.edited(Measurement::Age, "");
+  EXPECT_FALSE(s.panel.holdsValue(Measurement::Age));
 
   // A contradicted answer's points cell is framed in red while the
   // contradiction holds: %VC "≦80%" against three results above 80, until
