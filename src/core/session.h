@@ -3,7 +3,9 @@
 // it: the risk score form, the HAL score and the %VC panel. The windows show
 // it; the decisions that join the forms are made here.
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
@@ -12,6 +14,13 @@
 #include "core/windows/window_tables.h"
 
 namespace tollandra {
+
+// A line of text a window shows, in its colour.
+struct ShownLine {
+  std::string text;
+  Rgb color = black;
+  bool operator==(const ShownLine&) const = default;
+};
 
 class Session {
  public:
@@ -40,6 +49,26 @@ class Session {
   // An item's points cell as the window shows it: framed in red while its
   // answer is contradicted.
   [[nodiscard]] CellView pointsView(const ScoredForm& form, int item) const;
+
+  // While an answer a score rests on is contradicted (the pre-operative %VC,
+  // the HAL age), what is said where the score's band is read: under the
+  // score in the window, or after the score's line in the record. Empty
+  // otherwise.
+  [[nodiscard]] std::string scoreWarning(WindowKind kind, bool inRecord) const;
+
+  // The lines under a window's score: what a complete score predicts, or,
+  // while an answer it rests on is contradicted, that warning alone in red.
+  [[nodiscard]] std::vector<ShownLine> predictionLines(WindowKind kind) const;
+
+  // A summary cell as the window shows it: the score's band cell (the risk
+  // total, the HAL class) framed in red while its warning holds.
+  [[nodiscard]] CellView summaryView(WindowKind kind, std::size_t which) const;
+
+  // While the equations that gave a result fall on both sides of 80 %: the
+  // note for the main window's bottom line, and what the record's %VC answer
+  // adds, naming each result. Empty otherwise.
+  [[nodiscard]] std::string bottomNote() const;
+  [[nodiscard]] std::string straddleRecord() const;
 
   ScoredForm risk;
   ScoredForm hal;
