@@ -143,7 +143,7 @@ TEST(VcPanel, ARefusedEntryStaysToBeCorrectedAndEndsBeforeAWindowOpens) {
   ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
   EXPECT_EQ(text(box), L"800");
   EXPECT_GT(std::ranges::count_if(capture(windowRect(program.messageBox())), isWarningYellow), 0);  // a warning, not a question
-  EXPECT_EQ(answerMessage(program), L"VC の入力\n「800」は範囲外です。VC は 1,000 ～ 6,000 mL で入力してください。");
+  EXPECT_EQ(answerMessage(program), L"VC の入力\n「800」は範囲外です。\nVC は 1,000 ～ 6,000 mL で入力してください。");
   program.settle();
   EXPECT_EQ(program.focus(), box);
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
@@ -164,7 +164,7 @@ TEST(VcPanel, ARefusedEntryStaysToBeCorrectedAndEndsBeforeAWindowOpens) {
   ASSERT_TRUE(waitUntil([&] { return text(box).size() == digits.size(); }));
   click(program.control(Role::MeasurementBox, age));
   EXPECT_EQ(answerMessage(program), L"VC の入力\n「" + tollandra::wide(digits.substr(0, 32)) +
-                                        L"…」は範囲外です。VC は 1,000 ～ 6,000 mL で入力してください。");
+                                        L"…」は範囲外です。\nVC は 1,000 ～ 6,000 mL で入力してください。");
   EXPECT_NE(text(program.main()), L"");  // still answering
 
   typeInto(program, vc, L"999");
