@@ -276,8 +276,13 @@ TEST(Session, TheSexIsTheUsersAndNoResultStandsBesideABoxBeingChanged) {
   EXPECT_FALSE(s.panel.computed());
   const Reading again = s.panel.read(Measurement::Vc, "800");
   EXPECT_EQ(again, (Reading{0, "800", std::nullopt, true}));
+  s.panel.read(Measurement::Height, "1655");
+  EXPECT_EQ(s.panel.refusedBox(), Measurement::Height);  // the first from the top
+  s.panel.read(Measurement::Height, "165");
+  EXPECT_EQ(s.panel.refusedBox(), Measurement::Vc);
   EXPECT_TRUE(s.panel.edited(Measurement::Vc, "8000"));
   EXPECT_FALSE(s.panel.input(Measurement::Vc).refused);
+  EXPECT_EQ(s.panel.refusedBox(), std::nullopt);
   s.panel.edited(Measurement::Vc, "800");
   EXPECT_TRUE(s.panel.read(Measurement::Vc, "800").message.has_value());
   // A box showing its empty mark is emptied as it gains the focus: no change.

@@ -77,6 +77,15 @@ bool VcPanel::holdsValue(Measurement which) const {
   return input(which).value != 0 && !changed_[slotOf(which)];
 }
 
+std::optional<Measurement> VcPanel::refusedBox() const {
+  for (Measurement which : allMeasurements) {
+    if (input(which).refused) {
+      return which;
+    }
+  }
+  return std::nullopt;
+}
+
 bool VcPanel::ready() const {
   return std::ranges::all_of(allMeasurements, [this](Measurement which) { return holdsValue(which); });
 }

@@ -46,6 +46,10 @@ class VcPanel {
   // The box holds a valid value, read and not changed since.
   bool holdsValue(Measurement which) const;
 
+  // The first box from the top that holds a refused entry, which a copy of
+  // the record asks to be corrected first; none while no box does.
+  std::optional<Measurement> refusedBox() const;
+
   // All three measurements are given, as read, and no box has been changed
   // since.
   bool ready() const;
