@@ -142,26 +142,5 @@ TEST(AboutPage, NamesThePapersAndThePlainLimitsLineUnderLine) {
   }
 }
 
-// The references list the five sources and then the three papers, each box
-// below the one before, and "閉じる" under them all inside the window (its
-// frame takes 29 px of its height).
-TEST(ReferencesWindow, ListsTheEightSourcesDownThePage) {
-  const WindowTable& table = windowTable(WindowKind::References);
-  std::vector<const ControlRow*> rows;
-  for (const ControlRow& row : table.controls) rows.push_back(&row);
-  std::ranges::sort(rows, {}, [](const ControlRow* row) { return row->box.y; });
-  int entry = 1, bottom = 0;
-  for (const ControlRow* row : rows) {
-    EXPECT_GE(row->box.y, bottom) << row->id;
-    bottom = row->box.y + row->box.height;
-    if (row->role == Role::Reference) entry += row->item == entry + 1 ? 1 : 0;
-    EXPECT_TRUE(row->role != Role::Reference || row->item == entry) << row->id;
-  }
-  EXPECT_EQ(entry, 8);
-  EXPECT_EQ(rows.back()->role, Role::Close);
-  EXPECT_LE(bottom, table.height - 29);
-  EXPECT_TRUE(findRole(WindowKind::References, Role::Reference, 8, 1)->caption.starts_with("●A predictive model"));
-}
-
 }  // namespace
 }  // namespace tollandra
