@@ -9,6 +9,25 @@ namespace {
 constexpr double percentLimit = 80;  // the pre-operative %VC factor's threshold
 constexpr double halAgeLimit = 75;   // the HAL score's age finding: over 75 years
 
+// Which sides of the threshold the equations that gave a result fall on.
+struct Sides {
+  bool atMost = false;
+  bool above = false;
+};
+
+Sides sidesOf(const VcPanel& panel) {
+  Sides sides;
+  if (panel.computed()) {
+    for (ReferenceEquation equation : allEquations) {
+      const EquationResult& result = panel.result(equation);
+      if (result.predictedMl != 0) {
+        (result.percentVc <= percentLimit ? sides.atMost : sides.above) = true;
+      }
+    }
+  }
+  return sides;
+}
+
 }  // namespace
 
 bool Session::recalculateVc() {
@@ -33,17 +52,12 @@ std::string Session::contradiction(const ScoredForm& form, int item) const {
     return {};
   }
   if (&form == &risk && item == percentVcFactor) {
-    // Option 1 is "≦80%". Only the equations that gave a result count.
-    bool anyAtMost = false;
-    bool anyAbove = false;
-    for (ReferenceEquation equation : allEquations) {
-      const EquationResult& result = panel.result(equation);
-      if (result.predictedMl != 0) {
-        (result.percentVc <= percentLimit ? anyAtMost : anyAbove) = true;
-      }
-    }
+    // Option 1 is "≦80%". Only the equations that gave a result count, and
+    // all of them must lie on the other side.
+    const Sides sides = sidesOf(panel);
     const bool answeredAtMost = form.choice(item) == 1;
-    if ((answeredAtMost && anyAbove && !anyAtMost) || (!answeredAtMost && anyAtMost && !anyAbove)) {
+    if ((answeredAtMost && sides.above && !sides.atMost) ||
+        (!answeredAtMost && sides.atMost && !sides.above)) {
       return "（計算した %VC と不一致）";
     }
   } else if (&form == &hal && item == halAgeItem) {
@@ -69,9 +83,9 @@ CellView Session::cellView(WindowKind kind, const ControlRow& row) const {
     case Role::Points:
       return pointsView(shown, row.item);
     case Role::Total:
-      return shown.summaryView(totalSummary);
+      return summaryView(kind, totalSummary);
     case Role::Class:
-      return shown.summaryView(classSummary);
+      return summaryView(kind, classSummary);
     case Role::ResultBox:
       return panel.resultView(static_cast<ReferenceEquation>(row.item));
     case Role::LowerLimitLine:
@@ -105,6 +119,61 @@ const PanelInput& Session::box(WindowKind kind, int item) const {
 const InputRule& Session::boxRule(WindowKind kind, int item) const {
   return kind == WindowKind::Ppo ? ppoInputRule(static_cast<PpoInput>(item))
                                  : inputRule(static_cast<Measurement>(item));
+}
+
+std::string Session::scoreWarning(WindowKind kind, bool inRecord) const {
+  const bool isHal = kind == WindowKind::Hal;
+  if (contradiction(form(kind), isHal ? halAgeItem : percentVcFactor).empty()) {
+    return {};
+  }
+  const std::string ending = inRecord ? "と不一致" : "と一致しません";
+  if (isHal) {
+    return std::string("要確認：") + (inRecord ? "HAL " : "") + "年齢の回答が計算条件の年齢 " +
+           NumberToText(panel.basis().age) + " 歳" + ending;
+  }
+  return "要確認：術前％VC の回答が計算した %VC " + ending;
+}
+
+std::vector<ShownLine> Session::predictionLines(WindowKind kind) const {
+  std::string warning = scoreWarning(kind, false);
+  if (!warning.empty()) {
+    return {ShownLine{std::move(warning), red}};
+  }
+  std::vector<ShownLine> lines;
+  for (std::string& line : form(kind).predictionLines()) {
+    lines.push_back(ShownLine{std::move(line), black});
+  }
+  return lines;
+}
+
+CellView Session::summaryView(WindowKind kind, std::size_t which) const {
+  CellView view = form(kind).summaryView(which);
+  const std::size_t bandCell = kind == WindowKind::Hal ? classSummary : totalSummary;
+  if (view.drawn && which == bandCell && !scoreWarning(kind, false).empty()) {
+    view.frame = red;
+  }
+  return view;
+}
+
+std::string Session::bottomNote() const {
+  const Sides sides = sidesOf(panel);
+  return sides.atMost && sides.above ? "基準式で 80 % の上下が分かれます" : "";
+}
+
+std::string Session::straddleRecord() const {
+  const Sides sides = sidesOf(panel);
+  if (!sides.atMost || !sides.above) {
+    return {};
+  }
+  std::string named;
+  for (ReferenceEquation equation : allEquations) {
+    const EquationResult& result = panel.result(equation);
+    if (result.predictedMl != 0) {
+      named += named.empty() ? "" : "、";
+      named += std::string(equationName(equation)) + " " + result.percentText + " %";
+    }
+  }
+  return "（基準式により 80 % の上下が分かれる：" + named + "）";
 }
 
 }  // namespace tollandra

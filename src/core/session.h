@@ -3,8 +3,10 @@
 // it: the risk score form, the HAL score and the %VC panel. The windows show
 // it; the decisions that join the forms are made here.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/forms/forms.h"
 #include "core/forms/scored_form.h"
@@ -14,6 +16,13 @@
 #include "core/windows/window_tables.h"
 
 namespace tollandra {
+
+// A line of text a window shows, in its colour.
+struct ShownLine {
+  std::string text;
+  Rgb color = black;
+  bool operator==(const ShownLine&) const = default;
+};
 
 class Session {
  public:
@@ -54,6 +63,25 @@ class Session {
   bool editBox(WindowKind kind, int item, std::string_view raw);
   [[nodiscard]] const PanelInput& box(WindowKind kind, int item) const;
   [[nodiscard]] const InputRule& boxRule(WindowKind kind, int item) const;
+  // While an answer a score rests on is contradicted (the pre-operative %VC,
+  // the HAL age), what is said where the score's band is read: under the
+  // score in the window, or after the score's line in the record. Empty
+  // otherwise.
+  [[nodiscard]] std::string scoreWarning(WindowKind kind, bool inRecord) const;
+
+  // The lines under a window's score: what a complete score predicts, or,
+  // while an answer it rests on is contradicted, that warning alone in red.
+  [[nodiscard]] std::vector<ShownLine> predictionLines(WindowKind kind) const;
+
+  // A summary cell as the window shows it: the score's band cell (the risk
+  // total, the HAL class) framed in red while its warning holds.
+  [[nodiscard]] CellView summaryView(WindowKind kind, std::size_t which) const;
+
+  // While the equations that gave a result fall on both sides of 80 %: the
+  // note for the main window's bottom line, and what the record's %VC answer
+  // adds, naming each result. Empty otherwise.
+  [[nodiscard]] std::string bottomNote() const;
+  [[nodiscard]] std::string straddleRecord() const;
 
   ScoredForm risk;
   ScoredForm hal;

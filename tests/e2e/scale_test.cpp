@@ -152,7 +152,9 @@ TEST(Keyboard, StartsOnTheFirstFactorAndNoMoveOfTheFocusAnswersAnything) {
   program.settle();
   EXPECT_EQ(program.focus(), stops[6]);
   EXPECT_FALSE(anyAnswered(program));
-  EXPECT_EQ(copied(program).find(L"点"), std::wstring::npos);
+  pressKeys({VK_CONTROL, 'C'});  // the refused age still stands in the way of a record
+  EXPECT_EQ(answerMessage(program),
+            L"記録のコピー\n記録はコピーされていません。年齢の入力「16」を直してから、もう一度コピーしてください。");
   // The next patient: every answer, box and result goes; the HAL window
   // stays where it is, shown, and the focus is on the first factor.
   click(program.control(Role::Option, 1, 1, WindowKind::Hal));
@@ -240,11 +242,12 @@ TEST(Keyboard, EveryAnswerAndTheComputationWithoutAMouse) {
   const std::wstring record = copied(program);
   EXPECT_EQ(record.substr(record.find(L"\r\n性別")),
             L"\r\n性別：男性 3点\r\n急性増悪の既往：なし 0点\r\n手術術式：部分切除 0点\r\n画像上 UIPパターン：なし 0点\r\n"
-            L"術前ステロイド治療の有無：あり 3点\r\nKL-6値：>1,000U/mL 2点\r\n術前％VC：≦80% 1点\r\n"
+            L"術前ステロイド治療の有無：あり 3点\r\nKL-6値：>1,000U/mL 2点\r\n術前％VC：≦80% 1点"
+            L"（基準式により 80 % の上下が分かれる：Baldwin 84.4 %、JRS2001 74.8 %、JRS2014 72.4 %）\r\n"
             L"リスクスコア：9 （低リスク） 術後30日以内の急性増悪の予測確率 10 % 未満\r\n" +
                 manAt60And170Record +
-                L"HAL 胸部ＣＴでの蜂巣肺(H)：あり 1点\r\nHAL 年齢：≦ ７５ 歳 0点\r\nHAL ＬＤＨ：＞２２２ U/L 1点\r\n"
-                L"HAL 合計点：2\r\nHAL スコア：≧2 急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 %"
+                L"HAL 胸部CTでの蜂巣肺(H)：あり 1点\r\nHAL 年齢(A)：75 歳以下 0点\r\nHAL LDH(L)：222 U/L 超 1点\r\n"
+                L"HAL 合計点：2点\r\nHAL スコア：≧2 急性増悪の推定累積発症率 1年 8.0 %・3年 19.7 %・5年 28.7 %"
                 L"（特発性間質性肺炎での値）\r\n");
   pressKeys({VK_ESCAPE});
   EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(hal); }));

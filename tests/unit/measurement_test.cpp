@@ -14,13 +14,13 @@ using namespace std::string_view_literals;
 using enum Measurement;
 
 // Each box's refusal, under a warning: its title, then its text around the
-// quoted entry, asking for the box's limits.
+// quoted entry, and on a line of its own the request for the box's limits.
 Message refusal(Measurement box, const std::string& entry, bool twoNumbers = false) {
   const char* captions[] = {"年齢の入力", "身長の入力", "VC の入力"};
   const char* limits[] = {"年齢は 17 ～ 100 歳で", "身長は 94 ～ 210 cm で", "VC は 1,000 ～ 6,000 mL で"};
   const auto k = static_cast<std::size_t>(box) - 1;
-  const std::string text = twoNumbers ? "」には数値が 2 つ以上含まれています。" + std::string(limits[k]) + " 1 つだけ"
-                                      : "」は範囲外です。" + std::string(limits[k]);
+  const std::string text = twoNumbers ? "」には数値が 2 つ以上含まれています。\n" + std::string(limits[k]) + " 1 つだけ"
+                                      : "」は範囲外です。\n" + std::string(limits[k]);
   return {captions[k], "「" + entry + text + "入力してください。", MessageIcon::Warning};
 }
 
@@ -78,6 +78,15 @@ TEST(ReadMeasurement, AcceptsOneNumberWithinTheLimitsAndRefusesWithTheBoxsMessag
     EXPECT_EQ(reading, (Reading{c.value, c.text.empty() ? c.raw : c.text, message, c.quoted.has_value()}))
         << '"' << c.raw.substr(0, 40) << '"';
   }
+}
+
+// A record that cannot be copied for a refused entry names the box and
+// quotes the entry as its refusal does, cut after 32 characters.
+TEST(CopyRefusal, NamesTheBoxAndQuotesTheEntryCutAsItsRefusal) {
+  const std::string after = "」を直してから、もう一度コピーしてください。";
+  EXPECT_EQ(copyRefusal(inputRule(Height), "1655").text, "記録はコピーされていません。身長の入力「1655" + after);
+  EXPECT_EQ(copyRefusal(inputRule(Vc), "1" + std::string(400, '0')),
+            (Message{"記録のコピー", "記録はコピーされていません。VC の入力「1" + std::string(31, '0') + "…" + after}));
 }
 
 // From the keyboard a box takes digits, half- and full-width, one decimal

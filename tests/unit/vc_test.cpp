@@ -24,7 +24,8 @@ const Jrs2014Grid& grid() {
 }
 
 // Each range is tested at both bounds, just outside each, and with values
-// no measurement could be; the age is tested before the height.
+// no measurement could be; the age is tested before the height, and a
+// patient outside both is outside both.
 TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
   const struct {
     ReferenceEquation equation;
@@ -39,18 +40,18 @@ TEST(PredictVc, RangesAreInclusiveAndTheAgeIsTestedFirst) {
   for (const auto& r : ranges) {
     const struct {
       double age, height;
-      const char* text;  // empty: in range
+      std::string text;  // empty: in range
     } cases[] = {{r.ageLow, r.heightLow, ""},
                  {r.ageHigh, r.heightHigh, ""},
                  {r.ageLow - 0.1, 150, r.ageText},
-                 {r.ageHigh + 0.5, r.heightLow - 1, r.ageText},
+                 {r.ageHigh + 0.5, r.heightLow - 1, std::string(r.ageText) + "、" + r.heightText},
                  {60, r.heightLow - 1, r.heightText},
                  {60, r.heightHigh + 1, r.heightText},
                  {NAN, 150, r.ageText},
                  {60, NAN, r.heightText}};
     for (const auto& c : cases) {
       const Prediction p = predictVc(grid(), r.equation, r.sex, c.age, c.height);
-      EXPECT_EQ(p.inRange ? "" : rangeText(p.left), c.text)
+      EXPECT_EQ(p.inRange ? "" : rangeText(p.left) + (p.alsoLeft ? "、" + rangeText(*p.alsoLeft) : ""), c.text)
           << equationName(r.equation) << ' ' << c.age << " y " << c.height << " cm";
     }
   }
@@ -119,6 +120,8 @@ TEST(ComputeReferences, RoundsThePredictionAndTakesThePercentOfIt) {
                {F, 60, 155, 2200, JRS2014, {2842, "2842 : JRS2014", 77.4, "77.4"}},
                {M, 95, 170, 3000, JRS2014, {0, "範囲外 17-90 歳 : JRS2014", 0, "", {Range::Of::Age, 17, 90}}},
                {F, 60, 200, 3000, JRS2001, {0, "範囲外 120-190 cm : JRS2001", 0, "", {Range::Of::Height, 120, 190}}},
+               {M, 19, 192, 3000, JRS2001,
+                {0, "範囲外 年齢・身長 : JRS2001", 0, "", {Range::Of::Age, 20, 100}, Range{Range::Of::Height, 120, 190}}},
                {M, 40, 170, 3000, Baldwin, {3936, "3936 : Baldwin", 76.2, "76.2"}},
                {M, 25, 150, 3000, Baldwin, {3725, "3725 : Baldwin", 80.5, "80.5"}},
                {M, 45.9, 170, 3000, JRS2014, {4383, "4383 : JRS2014", 68.4, "68.4"}},

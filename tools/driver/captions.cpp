@@ -126,10 +126,10 @@ std::vector<Shown> shownBy(WindowKind kind, const ControlRow& row) {
   return shown;
 }
 
-// Boxes meant to hold two lines: the first source's address and the third's
-// citation wrap by design.
+// Boxes meant to hold more than one line: the first source's address, the
+// third's citation and the three papers wrap by design.
 bool holdsTwoLines(WindowKind kind, int id) {
-  return kind == WindowKind::References && (id == 1061 || id == 1065);
+  return kind == WindowKind::References && (id == 1061 || id == 1065 || (id >= 1096 && id <= 1098));
 }
 
 // One text measured in its control: a line naming it and both sizes when it

@@ -30,11 +30,12 @@ inline constexpr int percentVcFactor = 4;
 inline constexpr int halAgeItem = 2;
 
 // The HAL score: honeycombing on chest CT, age over 75 years, LDH above
-// 222 U/L, one point each.
+// 222 U/L, one point each; each label carries the letter the score's name
+// takes from it.
 inline constexpr std::array<Item, 3> halItems = {{
     {"胸部ＣＴでの蜂巣肺(H)", "あり　", "　なし", 1, 0},
-    {"年齢", "＞ ７５歳　", "　≦ ７５ 歳", 1, 0},
-    {"ＬＤＨ", "＞２２２ U/L ", "　≦ ２２２ U/L", 1, 0},
+    {"年齢(A)", "＞ ７５歳　", "　≦ ７５ 歳", 1, 0, "75 歳超", "75 歳以下"},
+    {"ＬＤＨ(L)", "＞２２２ U/L ", "　≦ ２２２ U/L", 1, 0, "222 U/L 超", "222 U/L 以下"},
 }};
 
 const FormDefinition& riskFormDefinition();

@@ -20,6 +20,11 @@ struct Item {
   std::string_view option2;
   std::uint8_t points1 = 0;
   std::uint8_t points2 = 0;
+  // The options as the record words them, where the captions' wording
+  // would not read as plain text ("＞ ７５歳" is "75 歳超"); empty: the
+  // caption without its blanks.
+  std::string_view recorded1 = {};
+  std::string_view recorded2 = {};
 };
 
 // A total of at least `from` falls into this band; bands are listed from the

@@ -1,6 +1,6 @@
 #pragma once
-// The information windows' painted contents: the About page's lines and the
-// published sources.
+// The information windows' painted contents: the About page's lines, the
+// published sources and the papers.
 
 #include <array>
 #include <string_view>
@@ -28,6 +28,19 @@ inline constexpr std::array<std::array<std::string_view, 2>, 5> ReferenceLines =
     {"●ＬＭＳ法による日本人のスパイロメトリー新基準値  日本呼吸器学会肺生理専門委員会",
      "https://jrs.or.jp/activities/guidelines/statement/20160721155500.html"},
 }};
+
+// The papers the scores and the JRS2014 limit come from, each one paragraph
+// that its box wraps.
+inline constexpr std::array<std::string_view, 3> PaperLines = {
+    "●Sato T, Kondo H, Watanabe A, et al. A simple risk scoring system for predicting acute exacerbation of "
+    "interstitial pneumonia after pulmonary resection in lung cancer patients. Gen Thorac Cardiovasc Surg "
+    "2015;63(3):164-172. doi:10.1007/s11748-014-0487-6",
+    "●Kubota M, Kobayashi H, Quanjer PH, Omori H, Tatsumi K, Kanazawa M. Reference values for spirometry, "
+    "including vital capacity, in Japanese adults calculated with the LMS method and compared with previous "
+    "values. Respir Investig 2014;52(4):242-250. doi:10.1016/j.resinv.2014.03.003",
+    "●A predictive model for acute exacerbation of idiopathic interstitial pneumonias. Eur Respir J "
+    "2023;61(5):2201634. doi:10.1183/13993003.01634-2022",
+};
 
 // What the main window says after a copy of the record, and when the
 // clipboard would not take it.

@@ -106,8 +106,8 @@ PpoFigures ppoFigures(const Session& session) {
   const PpoPanel& ppo = session.ppo;
   PpoFigures figures;
   figures.sex = answeredSex(session.risk);
-  figures.age = panel.current(Measurement::Age) ? panel.input(Measurement::Age).value : 0;
-  figures.height = panel.current(Measurement::Height) ? panel.input(Measurement::Height).value : 0;
+  figures.age = panel.holdsValue(Measurement::Age) ? panel.input(Measurement::Age).value : 0;
+  figures.height = panel.holdsValue(Measurement::Height) ? panel.input(Measurement::Height).value : 0;
   figures.fev1 = givenValue(ppo, PpoInput::Fev1);
   figures.dlco = givenValue(ppo, PpoInput::Dlco);
   if (ppo.settled(PpoInput::Obstructed)) {

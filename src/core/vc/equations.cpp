@@ -266,7 +266,8 @@ Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex se
                      double height) {
   const Limits limits = limitsOf(equation, sex);
   if (!within(age, limits.age)) {
-    return Prediction{false, 0, limits.age};
+    return Prediction{false, 0, limits.age,
+                      within(height, limits.height) ? std::nullopt : std::optional<Range>(limits.height)};
   }
   if (!within(height, limits.height)) {
     return Prediction{false, 0, limits.height};

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,11 +57,13 @@ struct Prediction {
   bool inRange = false;
   double ml = 0;  // unrounded; meaningful only when inRange
   Range left = {};  // the range the patient lies outside; meaningful only when not inRange
+  std::optional<Range> alsoLeft = std::nullopt;  // the height's, when the age is outside as well
 };
 
 // The predicted VC in mL, or the age range when the age is outside the
 // equation's range (NaN included), else the height range when the height
-// is. Ages may carry decimals; the table is read at the whole age.
+// is; the height range as well when both are. Ages may carry decimals; the
+// table is read at the whole age.
 Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex sex, double age, double height);
 
 // The JRS2014 curves of the LMS method at one patient: the median M (the

@@ -4,17 +4,21 @@
 #include <iterator>
 #include <utility>
 
+#include "core/info/texts.h"
 #include "core/text/convert.h"
 
 namespace tollandra {
 namespace {
 
 // "～" is U+FF5E, the wave dash of Windows' Japanese code page.
-constexpr InputRule ageRule{"**", 17, 100, "年齢の入力", "年齢は 17 \uFF5E 100 歳で", {}};
-constexpr InputRule heightRule{"***", 94, 210, "身長の入力", "身長は 94 \uFF5E 210 cm で", {}};
+constexpr InputRule ageRule{"**", 17, 100, "年齢", "年齢の入力", "年齢は 17 \uFF5E 100 歳で", {}};
+constexpr InputRule heightRule{"***", 94, 210, "身長", "身長の入力", "身長は 94 \uFF5E 210 cm で", {}};
 // The VC box selects its third character when it gains the focus, as it
 // always has.
-constexpr InputRule vcRule{"****", 1000, 6000, "VC の入力", "VC は 1,000 \uFF5E 6,000 mL で", Selection{2, 3}};
+// clang-format off
+constexpr InputRule vcRule{"****", 1000, 6000, "VC", "VC の入力", "VC は 1,000 \uFF5E 6,000 mL で",
+                           Selection{2, 3}};
+// clang-format on
 constexpr std::string_view ellipsis = "…";
 
 // The entry as typed, cut short after quotedEntryLimit characters, so that a
@@ -136,15 +140,32 @@ Reading readMeasurement(std::string_view raw, const InputRule& rule) {
     return Reading{0, std::string(rule.sentinel), std::nullopt, false};
   }
   const double value = TextToNumber(digits.kept);
+  // The message box breaks its lines at "\n": between the sentences, never
+  // inside the request.
   std::string text = "「" + quoted(raw);
   if (digits.numbers > 1) {
-    text += "」には数値が 2 つ以上含まれています。" + std::string(rule.limits) + " 1 つだけ入力してください。";
+    text +=
+        "」には数値が 2 つ以上含まれています。\n" + std::string(rule.limits) + " 1 つだけ入力してください。";
   } else if (!(value >= rule.lower && value <= rule.upper)) {  // NaN and infinity refused too
-    text += "」は範囲外です。" + std::string(rule.limits) + "入力してください。";
+    text += "」は範囲外です。\n" + std::string(rule.limits) + "入力してください。";
   } else {
     return Reading{value, digits.kept, std::nullopt, false};
   }
   return Reading{0, std::string(raw), Message{std::string(rule.caption), std::move(text)}, true};
+}
+
+bool showsEmptyMark(Measurement which, std::string_view text) { return text == inputRule(which).sentinel; }
+
+std::string nameWith(const InputRule& rule, std::string_view particle) {
+  const bool latin = !rule.name.empty() && static_cast<unsigned char>(rule.name.back()) < 0x80;
+  return std::string(rule.name) + (latin ? " " : "") + std::string(particle);
+}
+
+Message copyRefusal(const InputRule& rule, std::string_view raw) {
+  return Message{std::string(copyFailedTitle),
+                 "記録はコピーされていません。" + nameWith(rule, "の入力") + "「" + quoted(raw) +
+                     "」を直してから、もう一度コピーしてください。",
+                 MessageIcon::Warning};
 }
 
 }  // namespace tollandra

@@ -26,6 +26,7 @@ struct InputRule {
   std::string_view sentinel;  // what the box shows while it holds no value
   double lower;
   double upper;
+  std::string_view name;                    // "身長", as the record and the messages name it
   std::string_view caption;                 // title of the refusal message
   std::string_view limits;                  // "年齢は 17 ～ 100 歳で", as the message asks for it
   std::optional<Selection> focusSelection;  // what is selected when the box gains the focus
@@ -55,6 +56,14 @@ struct Reading {
 // here: its reading cleans it.
 [[nodiscard]] bool acceptsTyped(std::string_view kept, char32_t typed);
 
+// The measurement's name with a particle after it, a blank between a Latin
+// name and the kana: "身長が未入力", "VC が未入力".
+[[nodiscard]] std::string nameWith(const InputRule& rule, std::string_view particle);
+
+// Whether a box's text is only its empty mark ("**"), which the box drops
+// the moment it gains the focus, so typing and pasting start from nothing.
+[[nodiscard]] bool showsEmptyMark(Measurement which, std::string_view text);
+
 // Entries longer than this many characters are cut short in the message.
 inline constexpr std::size_t quotedEntryLimit = 32;
 
@@ -71,5 +80,9 @@ std::string quotedEntry(std::string_view raw);
 // outside the limits (or too long to be finite), read as 0 with a message
 // that quotes the entry: the box keeps it as typed, to be corrected.
 Reading readMeasurement(std::string_view raw, const InputRule& rule);
+
+// The warning when a record cannot be copied because a box holds an entry
+// refused as raw: the entry quoted and cut as its own refusal quotes it.
+[[nodiscard]] Message copyRefusal(const InputRule& rule, std::string_view raw);
 
 }  // namespace tollandra

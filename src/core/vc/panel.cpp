@@ -25,9 +25,8 @@ void VcPanel::loadGrid() {
 
 Reading VcPanel::read(Measurement which, std::string_view raw) {
   PanelInput& stored = inputs_[slotOf(which)];
-  Reading reading = stored.refused && raw == stored.text
-                              ? Reading{0, stored.text, std::nullopt, true}
-                              : readMeasurement(raw, inputRule(which));
+  Reading reading = stored.refused && raw == stored.text ? Reading{0, stored.text, std::nullopt, true}
+                                                         : readMeasurement(raw, inputRule(which));
   stored = PanelInput{reading.value, reading.text, reading.refused};
   changed_[slotOf(which)] = false;
   if (reading.value == 0) {
@@ -38,7 +37,7 @@ Reading VcPanel::read(Measurement which, std::string_view raw) {
 
 bool VcPanel::edited(Measurement which, std::string_view raw) {
   PanelInput& stored = inputs_[slotOf(which)];
-  if (raw == stored.text) {
+  if (raw == stored.text || (raw.empty() && showsEmptyMark(which, stored.text))) {
     return false;
   }
   // Results on screen, or the question for the sex, always come with a line
@@ -73,13 +72,21 @@ void VcPanel::clear() {
 
 const PanelInput& VcPanel::input(Measurement which) const { return inputs_[slotOf(which)]; }
 
-bool VcPanel::ready() const {
-  return input(Measurement::Age).value * input(Measurement::Height).value * input(Measurement::Vc).value != 0 &&
-         std::ranges::none_of(changed_, [](bool changed) { return changed; });
+bool VcPanel::holdsValue(Measurement which) const {
+  return input(which).value != 0 && !changed_[slotOf(which)];
 }
 
-bool VcPanel::current(Measurement which) const {
-  return input(which).value != 0 && !changed_[slotOf(which)];
+std::optional<Measurement> VcPanel::refusedBox() const {
+  for (Measurement which : allMeasurements) {
+    if (input(which).refused) {
+      return which;
+    }
+  }
+  return std::nullopt;
+}
+
+bool VcPanel::ready() const {
+  return std::ranges::all_of(allMeasurements, [this](Measurement which) { return holdsValue(which); });
 }
 
 bool VcPanel::compute(std::optional<Sex> sex) {

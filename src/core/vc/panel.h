@@ -33,7 +33,8 @@ class VcPanel {
   // The box's text is now raw. Unless that is the text the box was left
   // with (the program writing back what it read), the user is changing it:
   // the results go at once, and so does the mark of a refused entry. Whether
-  // that changes anything on screen.
+  // that changes anything on screen. A box that held nothing and is now
+  // empty (its empty mark dropped as it gains the focus) is not changed.
   bool edited(Measurement which, std::string_view raw);
 
   // Back to the start: no measurement, no result, nothing drawn.
@@ -42,13 +43,16 @@ class VcPanel {
   // value 0 and the sentinel as text until the box has been read.
   const PanelInput& input(Measurement which) const;
 
+  // The box holds a valid value, read and not changed since.
+  bool holdsValue(Measurement which) const;
+
+  // The first box from the top that holds a refused entry, which a copy of
+  // the record asks to be corrected first; none while no box does.
+  std::optional<Measurement> refusedBox() const;
+
   // All three measurements are given, as read, and no box has been changed
   // since.
   bool ready() const;
-
-  // The box holds a valid value as read and has not been changed since,
-  // whatever the other boxes hold.
-  bool current(Measurement which) const;
 
   // When ready(), recomputes the three results and their views for the sex,
   // or, with no sex answered, leaves the results empty and asks for it on the

@@ -61,8 +61,12 @@ EquationResult resultOf(const Jrs2014Grid& grid, ReferenceEquation equation, Sex
     result.percentVc = roundHalfUp((vc * 100) / result.predictedMl, 1);
     result.percentText = formatFixed(result.percentVc, 1);
   } else {
-    result.predictedText = "範囲外 " + rangeText(prediction.left);
+    // Both ranges would not fit the box with their figures; the record
+    // gives them.
+    result.predictedText =
+        "範囲外 " + (prediction.alsoLeft ? std::string("年齢・身長") : rangeText(prediction.left));
     result.left = prediction.left;
+    result.alsoLeft = prediction.alsoLeft;
   }
   result.predictedText.append(" : ").append(equationName(equation));
   return result;
@@ -148,7 +152,11 @@ std::string resultRecord(ReferenceEquation equation, const EquationResult& resul
   std::string line(equationName(equation));
   line += "：";
   if (result.predictedMl == 0) {
-    return line + "範囲外（" + (sex == Sex::Male ? "男性 " : "女性 ") + rangeText(result.left) + "）";
+    line += "範囲外（" + std::string(sex == Sex::Male ? "男性 " : "女性 ") + rangeText(result.left);
+    if (result.alsoLeft) {
+      line += "、" + rangeText(*result.alsoLeft);
+    }
+    return line + "）";
   }
   line += "%VC " + result.percentText + " %、予測 VC " + NumberToText(result.predictedMl) + " mL";
   if (limit.inRange) {

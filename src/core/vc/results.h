@@ -2,6 +2,7 @@
 // Turns the three predictions into what the result boxes show: whole mL, a
 // %VC with one decimal, their texts and the painted view of each box.
 
+#include <optional>
 #include <string>
 
 #include "core/vc/equations.h"
@@ -25,6 +26,9 @@ struct EquationResult {
   double percentVc = 0;       // one decimal; 0 when out of range
   std::string percentText;    // "72.4"; empty when out of range
   Range left = {};            // when out of range, the range the patient lies outside
+  // The height's as well when the patient lies outside both; the box then
+  // says "範囲外 年齢・身長 : JRS2001".
+  std::optional<Range> alsoLeft = std::nullopt;
   bool operator==(const EquationResult&) const = default;
 };
 
@@ -52,7 +56,8 @@ CellView lowerLimitView(const LowerLimit& limit);
 
 // The record's line of one equation: "JRS2014：%VC 72.4 %、予測 VC 4142 mL",
 // with the lower limit "、LLN 3424 mL、z -2.72" and "、LLN 未満" when the VC
-// lies below it, given one; "JRS2014：範囲外（女性 17-93 歳）" out of range.
+// lies below it, given one; "JRS2014：範囲外（女性 17-93 歳）" out of range,
+// "JRS2001：範囲外（男性 20-100 歳、120-190 cm）" out of both ranges.
 std::string resultRecord(ReferenceEquation equation, const EquationResult& result, Sex sex,
                          const LowerLimit& limit = {});
 

@@ -63,6 +63,9 @@ class App {
   // Set once the main window starts closing: from then on no reading may
   // raise a message over a window that is going away.
   bool mainClosing = false;
+  // The main window's bottom line says that the record was copied, for a
+  // few seconds after a copy.
+  bool copyNoticeShown = false;
   // How many information windows are open; the main window is usable again
   // when the last one goes.
   int infoWindows = 0;

@@ -2,6 +2,7 @@
 
 #include "win/windows/form_glue.h"
 
+#include "core/info/texts.h"
 #include "win/app/app.h"
 #include "win/build/builder.h"
 #include "win/paint/cell_painter.h"
@@ -58,7 +59,7 @@ void showSession(App& app) {
 void showWindow(App& app, HWND window, WindowKind kind) {
   const Session& session = app.session;
   const ScoredForm& form = session.form(kind);
-  const std::vector<std::string> predictions = form.predictionLines();
+  const std::vector<ShownLine> predictions = session.predictionLines(kind);
   for (const ControlRow& row : windowTable(kind).controls) {
     HWND control = GetDlgItem(window, row.id);
     if (row.role == Role::Option) {
@@ -68,14 +69,28 @@ void showWindow(App& app, HWND window, WindowKind kind) {
       showCell(control, session.cellView(kind, row));
     } else if (row.role == Role::Prediction) {
       const auto line = static_cast<std::size_t>(row.item);
-      setLine(control, line <= predictions.size() ? predictions[line - 1] : "");
+      setLine(control, line <= predictions.size() ? predictions[line - 1].text : "");
+    } else if (row.role == Role::CopyNotice) {
+      // The copy's confirmation while it lasts; otherwise whether the
+      // equations fall on both sides of 80 %.
+      setLine(control, app.copyNoticeShown ? std::string(copyNotice) : session.bottomNote());
     }
   }
 }
 
-std::optional<LRESULT> lineColors(const App& /*app*/, HWND /*window*/, WindowKind /*kind*/, WPARAM /*wParam*/,
-                                  LPARAM /*lParam*/) {
-  return std::nullopt;
+std::optional<LRESULT> lineColors(const App& app, HWND window, WindowKind kind, WPARAM wParam,
+                                  LPARAM lParam) {
+  const ControlRow* row = findControl(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+  if (row == nullptr || row->role != Role::Prediction) {
+    return std::nullopt;
+  }
+  const LRESULT brush = DefWindowProcW(window, WM_CTLCOLORSTATIC, wParam, lParam);
+  const std::vector<ShownLine> lines = app.session.predictionLines(kind);
+  const auto line = static_cast<std::size_t>(row->item);
+  if (line <= lines.size()) {
+    SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(lines[line - 1].color));
+  }
+  return brush;
 }
 
 }  // namespace tollandra

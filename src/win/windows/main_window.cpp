@@ -64,23 +64,37 @@ void computeAll(App& app, HWND window) {
   }
 }
 
-// The record on the clipboard, said so for a few seconds; or, when the
-// clipboard will not take it, said so in a message. Nothing is copied while
-// the focused box holds a refused entry.
+// The copy's confirmation gives way at once.
+void endCopyNotice(App& app, HWND window) {
+  KillTimer(window, copyNoticeTimer);
+  app.copyNoticeShown = false;
+  showSession(app);
+}
+
+// The record on the clipboard, said so for a few seconds. Never a record
+// beside an entry it does not hold: the focused box is read first, as
+// leaving it would (its own refusal is then the only message), and while any
+// box holds a refused entry a warning names it and the box gets the focus.
+// A clipboard that will not take the record is said so too.
 void copyRecord(App& app, HWND window) {
-  HWND notice = controlOf(window, kind, Role::CopyNotice);
-  const BoxReading focused = readFocusedBox(app);
-  if (focused == BoxReading::RefusedNow || focused == BoxReading::Refused) {
-    setWindowText(notice, "");
-    MessageBeep(MB_ICONWARNING);
+  if (readFocusedBox(app) == BoxReading::RefusedNow) {
+    endCopyNotice(app, window);
+    return;
+  }
+  if (const std::optional<BoxPlace> refused = firstRefusedBox(app)) {
+    endCopyNotice(app, window);
+    const PanelInput& entry = app.session.box(refused->kind, refused->item);
+    showMessage(refused->window, copyRefusal(app.session.boxRule(refused->kind, refused->item), entry.text));
+    focusToCorrect(app, *refused);
     return;
   }
   if (!copyToClipboard(window, app.session.summary(now()))) {
-    setWindowText(notice, "");
+    endCopyNotice(app, window);
     showMessage(window, Message{std::string(copyFailedTitle), std::string(copyFailedText)});
     return;
   }
-  setWindowText(notice, copyNotice);
+  app.copyNoticeShown = true;
+  showSession(app);
   SetTimer(window, copyNoticeTimer, copyNoticeMs, nullptr);
 }
 
@@ -154,7 +168,7 @@ void onCommand(App& app, HWND window, int id, int notification) {
 void onTimer(App& app, HWND window, UINT_PTR timer) {
   KillTimer(window, timer);
   if (timer == copyNoticeTimer) {
-    setWindowText(controlOf(window, kind, Role::CopyNotice), "");
+    endCopyNotice(app, window);
   } else if (timer == refusalTimer) {
     showRefusals(app);
   } else if (timer == controlsTimer) {
