@@ -109,9 +109,11 @@ void clickCloseBox(HWND window) {
   clickAt(r.right - caption / 2 - GetSystemMetrics(SM_CXFIXEDFRAME) - 1, r.top + caption / 2 + 3);
 }
 
-void dragByCaption(HWND window, int dx, int dy) {
+bool dragByCaption(HWND window, int dx, int dy) {
   const RECT r = windowRect(window);
   const int x = r.left + 60, y = r.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2;
+  // Another window over that spot would take the drag, as it would a user's.
+  if (WindowFromPoint({x, y}) != window) return false;
   std::vector<INPUT> inputs = {mouseInput(x, y, 0), mouseInput(x, y, MOUSEEVENTF_LEFTDOWN)};
   for (int step = 1; step <= 4; ++step) inputs.push_back(mouseInput(x + dx * step / 4, y + dy * step / 4, 0));
   inputs.push_back(mouseInput(x + dx, y + dy, MOUSEEVENTF_LEFTUP));
@@ -119,6 +121,7 @@ void dragByCaption(HWND window, int dx, int dy) {
     SendInput(1, &input, sizeof(INPUT));
     Sleep(40);
   }
+  return true;
 }
 
 void pressKeys(std::initializer_list<WORD> chord) {

@@ -36,7 +36,9 @@ std::wstring clipboardText();
 void clickAt(int x, int y);
 void click(HWND window);  // at the centre of its client area, apart from the last click
 void clickCloseBox(HWND window);
-void dragByCaption(HWND window, int dx, int dy);  // by (dx, dy), step by step
+// By (dx, dy), step by step; false, with nothing sent, when the caption is
+// covered where it would be grabbed.
+bool dragByCaption(HWND window, int dx, int dy);
 void pressKeys(std::initializer_list<WORD> chord);
 void typeText(const std::wstring& text);
 
