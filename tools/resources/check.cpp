@@ -3,6 +3,7 @@
 // introduction window or the shell.
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -52,14 +53,26 @@ std::string titleFault(const Bytes& bmp) {
   return {};
 }
 
-// Four square 32-bit images laid out back to back to the end of the file.
+// The sizes Windows asks for: small and large icons at 100 %, 125 %, 150 %
+// and 200 %, and the desktop shell's largest, in the file's order.
+constexpr std::array<int, 8> kIconSizes = {256, 64, 48, 40, 32, 24, 20, 16};
+
+// Square 32-bit images of those sizes laid out back to back to the end of the
+// file.
 std::string iconFault(const Bytes& ico) {
-  if (le(ico, 0, 2) != 0 || le(ico, 2, 2) != 1 || le(ico, 4, 2) != 4) return "not an icon of four images";
-  std::uint32_t next = 6 + 4 * 16;
-  for (std::size_t entry = 6; entry < 6 + 4 * 16; entry += 16) {
-    if (ico[entry + 1] != ico[entry] || le(ico, entry + 6, 2) != 32 || le(ico, entry + 12, 4) != next) {
-      return "image at " + std::to_string(entry);
+  if (le(ico, 0, 2) != 0 || le(ico, 2, 2) != 1 || le(ico, 4, 2) != kIconSizes.size()) {
+    return "not an icon of " + std::to_string(kIconSizes.size()) + " images";
+  }
+  std::uint32_t next = static_cast<std::uint32_t>(6 + 16 * kIconSizes.size());
+  for (std::size_t i = 0; i < kIconSizes.size(); ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    const int side = ico.at(entry) == 0 ? 256 : ico.at(entry);  // 0 means 256
+    if (side != kIconSizes[i] || ico.at(entry + 1) != ico.at(entry) || le(ico, entry + 6, 2) != 32) {
+      return "image " + std::to_string(i + 1) + " is not " + std::to_string(kIconSizes[i]) +
+             " pixels square at 32 bits";
     }
+    if (le(ico, entry + 12, 4) != next)
+      return "image " + std::to_string(i + 1) + " does not follow the one before";
     next += le(ico, entry + 8, 4);
   }
   return next == ico.size() ? "" : "the images do not end the file";
