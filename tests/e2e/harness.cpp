@@ -43,6 +43,12 @@ std::wstring programPath(const wchar_t* name) {
 bool isRed(COLORREF c) { return GetRValue(c) >= 200 && GetGValue(c) <= 90 && GetBValue(c) <= 90; }
 bool isBlue(COLORREF c) { return GetBValue(c) >= 200 && GetRValue(c) <= 90 && GetGValue(c) <= 90; }
 
+bool inFrontOf(HWND window, HWND other) {
+  for (HWND w = GetWindow(other, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV))
+    if (w == window) return true;
+  return false;
+}
+
 bool anyAnswered(const Program& program) {
   for (const auto& [kind, items] : {std::pair{WindowKind::Main, 7}, std::pair{WindowKind::Hal, 3}})
     for (int item = 1; item <= items; ++item)
@@ -130,8 +136,8 @@ testing::AssertionResult Program::endsQuietly() const {
                                      << (messageBox() != nullptr ? ", a message up" : "");
 }
 
-void typeInto(const Program& program, int measurement, const std::wstring& typed) {
-  HWND box = program.control(Role::MeasurementBox, measurement);
+void typeInto(const Program& program, int measurement, const std::wstring& typed, WindowKind kind) {
+  HWND box = program.control(Role::MeasurementBox, measurement, 0, kind);
   click(box);
   waitUntil([&] { return program.focus() == box; });
   program.settle();

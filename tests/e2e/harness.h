@@ -53,8 +53,8 @@ class Program {
   PROCESS_INFORMATION info_{};
 };
 
-// Types over a measurement box's whole text, as a user types it.
-void typeInto(const Program& program, int measurement, const std::wstring& typed);
+// Types over a typed box's whole text, as a user types it.
+void typeInto(const Program& program, int measurement, const std::wstring& typed, WindowKind kind = WindowKind::Main);
 // Sets age, height and VC into the boxes (the worked example unless told
 // otherwise) and computes, for a man unless a sex is chosen; waits for the
 // results.
@@ -73,6 +73,8 @@ std::wstring copied(const Program& program);
 // Opens About from the menu and checks that its papers (rows 9 to 12) are
 // painted and end inside the page; the About window.
 HWND openAboutShowingItsPapersWhole(const Program& program);
+// Whether the window lies in front of the other one.
+bool inFrontOf(HWND window, HWND other);
 // Whether any option of either form shows a check mark.
 bool anyAnswered(const Program& program);
 // Whether the window's caption shows the program's own 16-px icon

@@ -50,6 +50,13 @@ testing::AssertionResult laidOutAt(const Program& program, int dpi) {
   return testing::AssertionSuccess();
 }
 
+// Where the remote process reads a window's suggested rectangle.
+LPARAM rectInProgram(const Program& program, const RECT& rect) {
+  void* remote = VirtualAllocEx(program.process(), nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(program.process(), remote, &rect, sizeof rect, nullptr);
+  return reinterpret_cast<LPARAM>(remote);
+}
+
 // A screen at 125 % (1366 x 708) or 150 % (1920 x 1008) with room left for
 // a taskbar: every window is laid out at the largest scale, up to the
 // screen's, at which it fits the work area, lies on it whole and shows every
@@ -83,11 +90,8 @@ TEST(Scaled, EachWindowFitsTheWorkAreaAtTheLargestScaleThatFits) {
   EXPECT_EQ(inkOf(program.control(Role::LowerLimitLine)), L'R');
   PostMessageW(openAboutShowingItsPapersWhole(program), WM_CLOSE, 0, 0);
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()); }));
-  const RECT suggested{20, 10, 700, 710};
-  void* remote = VirtualAllocEx(program.process(), nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
-  ASSERT_TRUE(WriteProcessMemory(program.process(), remote, &suggested, sizeof suggested, nullptr));
   const int larger = fit.screen.dpi * 4 / 3;  // Wine draws no frame larger than its own: only move up
-  SendMessageW(program.main(), WM_DPICHANGED, MAKEWPARAM(larger, larger), reinterpret_cast<LPARAM>(remote));
+  SendMessageW(program.main(), WM_DPICHANGED, MAKEWPARAM(larger, larger), rectInProgram(program, {20, 10, 700, 710}));
   program.settle();
   EXPECT_TRUE(laidOutAt(program, tollandra::fitOf(program.main(), tollandra::windowTable(WindowKind::Main), larger).dpi));
   // Too large for the work area at that scale: a smaller one, centred on the
@@ -98,6 +102,84 @@ TEST(Scaled, EachWindowFitsTheWorkAreaAtTheLargestScaleThatFits) {
   EXPECT_EQ(resultTexts(program), manAt60And170);
 }
 
+
+// Each window takes the icon drawn for its scale: at 125 % the icon file's
+// own 20-px image, at 150 % its 24-px one, never a smaller or larger one
+// scaled (read in the test build, which gives a digest of a window's small
+// icon; the file's image is taken from the executable's resources here).
+TEST(Scaled, EachWindowShowsTheIconDrawnForItsScale) {
+  Program program(true, L"Tollandra-test.exe");
+  program.menu(Command::ToggleHal);
+  HWND hal = program.waitWindow(WindowKind::Hal);
+  const int size = tollandra::iconSizesAt(tollandra::windowDpi(program.main())).small;
+  EXPECT_EQ(size, tollandra::windowDpi(program.main()) == 120 ? 20 : 24);
+  HMODULE module = LoadLibraryExW(programPath(L"Tollandra-test.exe").c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  auto* group = static_cast<BYTE*>(LockResource(LoadResource(module, FindResourceW(module, L"MAINICON", RT_GROUP_ICON))));
+  const int id = LookupIconIdFromDirectoryEx(group, TRUE, size, size, LR_DEFAULTCOLOR);
+  bool drawnForIt = false;  // the entry of that id is an image of that size
+  for (int entry = 0; entry < reinterpret_cast<WORD*>(group)[2]; ++entry)
+    drawnForIt |= group[6 + 14 * entry] == size && *reinterpret_cast<WORD*>(group + 6 + 14 * entry + 12) == id;
+  EXPECT_TRUE(drawnForIt);
+  HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
+  HICON exact = CreateIconFromResourceEx(static_cast<BYTE*>(LockResource(LoadResource(module, image))),
+                                         SizeofResource(module, image), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+  for (HWND window : {program.main(), hal})
+    EXPECT_EQ(SendMessageW(window, tollandra::testing::probeSmallIcon, 0, 0), tollandra::testing::iconDigest(exact));
+}
+
+// A frame that takes more of the window than its table allows for (as a
+// menu bar wrapped to two rows would; the test build's frame takes 30 px
+// more) grows the window by exactly that, so the limit line stays whole. A
+// change of scale that reaches the minimised window moves nothing; restored,
+// it fits its screen where it was.
+TEST(Frames, TheClientAreaStaysWholeAndAMinimisedWindowWaitsForItsRestore) {
+  Program program(true, L"Tollandra-test.exe");
+  const RECT before = windowRect(program.main());
+  SendMessageW(program.main(), tollandra::testing::shortenClient, 30, 0);
+  program.settle();
+  const RECT grown = windowRect(program.main());
+  EXPECT_EQ(grown.bottom - grown.top, before.bottom - before.top + 30);
+  EXPECT_LE(windowRect(program.control(Role::LowerLimitLine)).bottom, clientOnScreen(program.main()).bottom);
+  ShowWindow(program.main(), SW_MINIMIZE);
+  program.settle();
+  WINDOWPLACEMENT placed{}, after{};
+  placed.length = after.length = sizeof placed;
+  GetWindowPlacement(program.main(), &placed);
+  SendMessageW(program.main(), WM_DPICHANGED, MAKEWPARAM(144, 144), rectInProgram(program, {20, 10, 700, 710}));
+  GetWindowPlacement(program.main(), &after);
+  EXPECT_TRUE(EqualRect(&placed.rcNormalPosition, &after.rcNormalPosition));
+  ShowWindow(program.main(), SW_RESTORE);
+  program.settle();
+  const RECT restored = windowRect(program.main());
+  EXPECT_TRUE(EqualRect(&restored, &grown));
+  EXPECT_TRUE(laidOutAt(program, 96));
+}
+
+// A refusal found while the focus leaves a box shows once the move has
+// ended: a click on 女性 answers it first, then the warning comes, once; and
+// while another program is in front none comes, until the main window is
+// active again.
+TEST(Refusals, ShowOnceTheFocusHasSettled) {
+  Program program;
+  typeInto(program, 3, L"800");
+  click(program.control(Role::Option, 1, 2));
+  ASSERT_TRUE(waitUntil([&] { return program.messageBox() != nullptr; }));
+  EXPECT_TRUE(isChecked(program.control(Role::Option, 1, 2)));
+  EXPECT_NE(answerMessage(program), L"");
+  EXPECT_EQ(answerMessage(program, 500), L"");
+  typeInto(program, 3, L"700");
+  HWND other = CreateWindowExW(0, L"STATIC", L"Other program", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  Sleep(600);
+  program.settle();
+  EXPECT_EQ(program.messageBox(), nullptr);
+  SetForegroundWindow(program.main());
+  EXPECT_NE(answerMessage(program), L"");
+  EXPECT_EQ(answerMessage(program, 500), L"");
+  EXPECT_TRUE(waitUntil([&] { return program.focus() == program.control(Role::MeasurementBox, 3); }));
+  DestroyWindow(other);
+}
 
 // In the test build an unchecked option that gains the focus reports a
 // click, as on Windows. Esc leaves the disclaimer waiting, Enter starts. The

@@ -8,6 +8,7 @@
 
 #include "harness.h"
 #include "win/platform/win.h"
+#include "win/testing/test_hooks.h"
 
 namespace e2e {
 namespace {
@@ -102,11 +103,7 @@ TEST(HalWindow, HidesInsteadOfClosingFollowsTheMainWindowAndStaysWhereDropped) {
   EXPECT_EQ(program.focus(), program.control(Role::MeasurementBox, 1));
   EXPECT_EQ(program.messageBox(), nullptr);
   SendMessageW(program.focus(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"60"));
-  const auto above = [&] {  // the HAL window above the main window
-    for (HWND w = GetWindow(program.main(), GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV))
-      if (w == hal) return true;
-    return false;
-  };
+  const auto above = [&] { return inFrontOf(hal, program.main()); };
   ASSERT_FALSE(above());
   program.menu(Command::ToggleHal);
   EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(hal) && above(); }));
@@ -132,6 +129,84 @@ TEST(HalWindow, HidesInsteadOfClosingFollowsTheMainWindowAndStaysWhereDropped) {
   EXPECT_GT(
       std::ranges::count_if(capture({page.left + 450, page.top + 118, page.right, page.top + 136}), isRed),
       0);
+}
+
+// The next information window asked for while the last one is being
+// destroyed, twenty times in a row (the test build posts the command from
+// inside the destruction), then twenty times with the command posted before
+// the close: every loop ends with its own window, nothing crashes, and the
+// main window is usable at the end.
+TEST(InfoWindows, TheNextOneAskedForWhileTheLastIsClosingLeavesNoLoopBehind) {
+  Program program(true, L"Tollandra-test.exe");
+  const auto openOne = [&] {
+    HWND open = nullptr;
+    waitUntil([&] { return (open = program.window(WindowKind::About)) || (open = program.window(WindowKind::References)); });
+    return open;
+  };
+  SendMessageW(program.main(), tollandra::testing::chainInfoWindows, 20, 0);
+  PostMessageW(program.main(), WM_COMMAND, tollandra::commandId(Command::OpenAbout), 0);
+  for (int round = 0; round < 41; ++round) {
+    HWND open = openOne();
+    ASSERT_NE(open, nullptr) << round;
+    const bool about = open == program.window(WindowKind::About);
+    if (round >= 20 && round < 40)
+      PostMessageW(program.main(), WM_COMMAND, tollandra::commandId(about ? Command::OpenReferences : Command::OpenAbout), 0);
+    PostMessageW(open, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(open); })) << round;
+  }
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(program.main()) && openOne() == nullptr; }));
+  click(program.control(Role::Option, 5, 1));
+  EXPECT_TRUE(waitUntil([&] { return isChecked(program.control(Role::Option, 5, 1)); }));
+}
+
+// The postoperative window: its menu item shows it at the main window's
+// left + 60 and top + 200, brings it forward where the main window covers it
+// and hides it. The worked example typed as a user types it (a man of 60
+// years, 170 cm; FEV1 2150 mL, %DLco 61.3 %, the five segments of the right
+// lower lobe) on the screen and in the record; Tab goes round the four boxes.
+// An edit of the main window's age takes the prediction at once; the next
+// patient empties the window.
+TEST(PpoWindow, TheWorkedExampleOnTheScreenAndInTheRecord) {
+  constexpr WindowKind ppo = WindowKind::Ppo;
+  Program program;
+  enter(program);
+  program.menu(Command::TogglePpo);
+  HWND window = program.waitWindow(ppo);
+  EXPECT_EQ(windowRect(window).left, windowRect(program.main()).left + 60);
+  EXPECT_EQ(windowRect(window).top, windowRect(program.main()).top + 200);
+  typeInto(program, 1, L"2150", ppo);
+  typeInto(program, 2, L"61.3", ppo);
+  typeInto(program, 3, L"5", ppo);
+  for (int box = 4; box <= 5; ++box) pressKeys({VK_TAB});  // round to the first box again
+  EXPECT_TRUE(waitUntil([&] { return program.focus() == program.control(Role::MeasurementBox, 1, 0, ppo); }));
+  const auto lines = [&] {
+    std::wstring shown;
+    for (int line = 1; line <= 5; ++line) shown += text(program.control(Role::ResultLine, line, 0, ppo)) + L"\n";
+    return shown;
+  };
+  EXPECT_EQ(lines(), L"予測 FEV1 3111 mL（JRS2014）  %FEV1 69.1 %\nLLN 2483 mL  z -2.52  LLN 未満\n"
+                     L"ppoFEV1 1584 mL  ppo%FEV1 50.9 %\nppo%DLco 45.2 %\n"
+                     L"ACCP 2013（呼吸機能）：階段昇降試験またはシャトルウォーキング試験を推奨\n");
+  EXPECT_EQ(inkOf(program.control(Role::ResultLine, 2, 0, ppo)), L'R');
+  EXPECT_NE(copied(program).find(L"術後予測肺機能：切除 5 区域（閉塞 0、機能区域 19）\r\n計算条件：男性 60 歳 170 cm\r\n"
+                                 L"FEV1：2150 mL、予測 3111 mL（JRS2014）、%FEV1 69.1 %、LLN 2483 mL、z -2.52、LLN 未満\r\n"
+                                 L"ppoFEV1：1584 mL、ppo%FEV1 50.9 %\r\n%DLco：61.3 %、ppo%DLco 45.2 %\r\n"
+                                 L"判定（ACCP 2013、呼吸機能）：階段昇降試験またはシャトルウォーキング試験を推奨\r\n"),
+            std::wstring::npos);
+  click(program.control(Role::Option, 3, 2));  // the main window comes over it, where it covers no box
+  SendMessageW(program.control(Role::MeasurementBox, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"61"));
+  EXPECT_TRUE(waitUntil([&] { return lines().starts_with(L"主画面で性別・年齢・身長を入力してください\n\nppoFEV1 1584 mL\n"); }))
+      << tollandra::utf8(lines());
+  program.menu(Command::TogglePpo);
+  EXPECT_TRUE(waitUntil([&] { return inFrontOf(window, program.main()); }));
+  program.menu(Command::TogglePpo);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(window); }));
+  program.menu(Command::TogglePpo);
+  pressKeys({VK_CONTROL, 'N'});
+  EXPECT_TRUE(waitUntil([&] { return text(program.control(Role::MeasurementBox, 3, 0, ppo)) == L"**"; }));
+  EXPECT_EQ(lines(), L"主画面で性別・年齢・身長を入力してください\n\n\n\nACCP 2013（呼吸機能）：ppo%FEV1 と ppo%DLco の両方で判定します\n");
+  pressKeys({VK_ESCAPE});
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(window); }));
 }
 
 // The second click of a double click arrives as a notification of its own,

@@ -54,6 +54,19 @@ bool selectsByKey(WPARAM key) {
   }
 }
 
+bool selectsByMouse(HWND box, UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      return true;
+    case WM_LBUTTONDOWN:
+      return (wParam & MK_SHIFT) != 0;
+    case WM_MOUSEMOVE:
+      return (wParam & MK_LBUTTON) != 0 && GetCapture() == box;
+    default:
+      return false;
+  }
+}
+
 // The empty mark ("**") stands in a box only while it is not being typed
 // in: it goes when the box gains the focus, so a click inside the marks or a
 // paste leaves only what the user typed or pasted.
@@ -89,8 +102,12 @@ LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
     case WM_KEYDOWN:
-      if (message != WM_KEYDOWN || selectsByKey(wParam)) {
+      // A drag, a double click, Shift with a click or a movement key: a
+      // plain click only places the caret, whatever the gain of the focus
+      // selected on the way.
+      if (selectsByMouse(box, message, wParam) || (message == WM_KEYDOWN && selectsByKey(wParam))) {
         const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
         setUserSelection(box, true);
         return result;
