@@ -1,3 +1,6 @@
+// Fonts, controls and top-level windows made from the window tables, and
+// their layout at a scale.
+
 #include "win/build/builder.h"
 
 // After windows.h, which it needs.

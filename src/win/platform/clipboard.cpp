@@ -1,3 +1,5 @@
+// Puts the record on the clipboard, waiting a little for a program that holds it.
+
 #include "win/platform/clipboard.h"
 
 #include <cstring>

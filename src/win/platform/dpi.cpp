@@ -1,3 +1,6 @@
+// The display scale, the monitor and work area a window is on, its frame and
+// icon sizes: the per-monitor calls looked up at run time.
+
 #include "win/platform/dpi.h"
 
 namespace tollandra {

@@ -1,3 +1,6 @@
+// Text at the API boundary, window texts, message boxes and the last resort
+// for an exception.
+
 #include "win/platform/win.h"
 
 #include "win/platform/guarded.h"

@@ -78,13 +78,8 @@ void followDpiChange(Frame& frame, HWND window, int dpi, const RECT& suggested) 
 }  // namespace
 
 HWND createFramed(App& app, WindowKind kind, int x, int y, int dpi, HWND owner) {
-  const WindowTable& table = windowTable(kind);
   auto* frame = new Frame{app, kind, dpi, nullptr, false, false, false, {}};
-  const Size standard = standardFrame(kind);
-  const Size size = windowSize(table, dpi, {scaled(standard.width, dpi), scaled(standard.height, dpi)});
-  HWND window = CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(),
-                                table.style & ~style::visible, x, y, size.width, size.height, owner, nullptr,
-                                app.instance(), frame);
+  HWND window = createTopLevel(windowTable(kind), x, y, dpi, owner, app.instance(), frame);
   if (window == nullptr) {
     delete frame;  // no WM_NCDESTROY comes for a window never made
   }
