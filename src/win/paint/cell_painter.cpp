@@ -37,6 +37,10 @@ LRESULT CellProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_
   switch (message) {
     case WM_ERASEBKGND:
       return TRUE;  // the paint fills it all
+    case WM_SETTEXT:
+      // Kept, not painted: a static or button paints a new text at once
+      // through its owner's WM_DRAWITEM; the cell paints its view itself.
+      return DefWindowProcW(control, message, wParam, lParam);
     case WM_PAINT: {
       ScopedPaint paint(control);
       RECT client{};
