@@ -111,9 +111,11 @@ void createControls(HWND parent, const WindowTable& table, const FontSource& fon
 }
 
 HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,
-                    void* params) {
-  const Size frame = standardFrame(table.kind);
-  const Size size = windowSize(table, dpi, {scaled(frame.width, dpi), scaled(frame.height, dpi)});
+                    void* params, Size size) {
+  if (size.width == 0) {
+    const Size frame = standardFrame(table.kind);
+    size = windowSize(table, dpi, {scaled(frame.width, dpi), scaled(frame.height, dpi)});
+  }
   return CreateWindowExW(table.exStyle, wide(table.className).c_str(), wide(table.title).c_str(),
                          table.style & ~style::visible, x, y, size.width, size.height, owner, nullptr,
                          instance, params);
@@ -131,6 +133,12 @@ void layOut(HWND window, const WindowTable& table, const FontSource& fonts, int 
 }
 
 void place(HWND window, Point origin, Size size) {
+  RECT now{};
+  GetWindowRect(window, &now);
+  if (now.left == origin.x && now.top == origin.y && now.right - now.left == size.width &&
+      now.bottom - now.top == size.height) {
+    return;  // already there: a move costs a round trip to the window system
+  }
   SetWindowPos(window, nullptr, origin.x, origin.y, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

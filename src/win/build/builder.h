@@ -29,10 +29,10 @@ using FontSource = std::function<HFONT(FontKind)>;
 void createControls(HWND parent, const WindowTable& table, const FontSource& fonts, int dpi);
 
 // A hidden top-level window of the table's class, title and style, at
-// (x, y) and of its size at dpi; params reach WM_NCCREATE and WM_CREATE as
-// lpCreateParams.
+// (x, y) and of the size given, or else of its size at dpi with the
+// standard frame; params reach WM_NCCREATE and WM_CREATE as lpCreateParams.
 HWND createTopLevel(const WindowTable& table, int x, int y, int dpi, HWND owner, HINSTANCE instance,
-                    void* params);
+                    void* params, Size size = {});
 
 // The controls take their places and font at another scale; what they hold
 // stays.

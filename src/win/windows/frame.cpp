@@ -30,8 +30,12 @@ void layOutAt(Frame& frame, HWND window, int dpi) {
       window, windowTable(frame.kind), [&](FontKind kind) { return app.font(kind, dpi); }, dpi);
 }
 
-// The icons for the scale of the monitor the window is on.
+// The icons for the scale of the monitor the window is on; none for a
+// window whose caption shows none.
 void setIcons(const Frame& frame, HWND window) {
+  if ((windowTable(frame.kind).style & style::sysMenu) == 0) {
+    return;
+  }
   const IconSizes sizes = iconSizesAt(windowDpi(window));
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(frame.app.icon(sizes.small)));
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.app.icon(sizes.large)));
@@ -77,9 +81,9 @@ void followDpiChange(Frame& frame, HWND window, int dpi, const RECT& suggested) 
 
 }  // namespace
 
-HWND createFramed(App& app, WindowKind kind, int x, int y, int dpi, HWND owner) {
+HWND createFramed(App& app, WindowKind kind, int x, int y, int dpi, HWND owner, Size size) {
   auto* frame = new Frame{app, kind, dpi, nullptr, false, false, false, {}};
-  HWND window = createTopLevel(windowTable(kind), x, y, dpi, owner, app.instance(), frame);
+  HWND window = createTopLevel(windowTable(kind), x, y, dpi, owner, app.instance(), frame, size);
   if (window == nullptr) {
     delete frame;  // no WM_NCDESTROY comes for a window never made
   }

@@ -40,9 +40,10 @@ struct Frame {
   Bitmap title;
 };
 
-// Creates a hidden window of the table, at (x, y) and of its size at dpi,
-// with a frame of its own that its procedure reaches through frameOf.
-HWND createFramed(App& app, WindowKind kind, int x, int y, int dpi, HWND owner);
+// Creates a hidden window of the table, at (x, y) and of its size at dpi
+// (or of the size given), with a frame of its own that its procedure reaches
+// through frameOf.
+HWND createFramed(App& app, WindowKind kind, int x, int y, int dpi, HWND owner, Size size = {});
 
 // The frame of one of the program's windows; attachFrame also takes it from
 // the creation parameters at WM_NCCREATE. nullptr before that and once the

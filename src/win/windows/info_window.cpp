@@ -22,8 +22,8 @@ namespace {
 // against the main window. Placed once, when they open: a window the user
 // drags stays where it is dropped, and fits again only when its screen
 // changes.
-Point originOf(const Frame& frame, HWND owner, const Fit& fit) {
-  if (frame.kind == WindowKind::Introduction) {
+Point originOf(WindowKind kind, HWND owner, const Fit& fit) {
+  if (kind == WindowKind::Introduction) {
     return introductionOrigin(fit.screen, fit.size);
   }
   RECT main{};
@@ -191,37 +191,36 @@ LRESULT InfoWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void OpenInfoWnd(App& app, HWND owner, std::string_view key) {
   const WindowTable* table = findInfoWindow(key);
-  Frame* ownerFrame = frameOf(owner);
-  if (table == nullptr || ownerFrame == nullptr) {
+  if (table == nullptr || frameOf(owner) == nullptr) {
     return;
   }
   // A box that loses the focus to the new window reads its entry, and may
   // find a refusal: taken first, so the reading and its message end before
   // anything is made.
-  keepFocus(owner);
-  SetFocus(owner);
-  showRefusals(app);
+  if (IsChild(owner, GetFocus()) != FALSE) {
+    keepFocus(owner);
+    SetFocus(owner);
+    showRefusals(app);
+  }
   if (IsWindow(owner) == FALSE || app.mainClosing) {
     return;
   }
-  // Made hidden on the main window's screen, laid out at the scale that
-  // fits it, placed, and only then shown.
+  // Made hidden where it goes, at the size and scale that fit the main
+  // window's screen, and only then shown.
   RECT main{};
   GetWindowRect(owner, &main);
-  HWND window = createFramed(app, table->kind, main.left, main.top, ownerFrame->dpi, owner);
+  const Fit fit = fitOn(screenOf(main, windowDpi(owner)), *table);
+  const Point at = originOf(table->kind, owner, fit);
+  HWND window = createFramed(app, table->kind, at.x, at.y, fit.dpi, owner, fit.size);
   Frame* frame = frameOf(window);
   if (frame == nullptr) {
     return;
   }
-  fitWindow(*frame, window, [&](const Fit& fit) { return originOf(*frame, owner, fit); });
+  fitWindow(*frame, window, fit, [&](const Fit& now) { return originOf(table->kind, owner, now); });
   createControls(
       window, *table, [&](FontKind kind) { return app.font(kind, frame->dpi); }, frame->dpi);
   showTitle(*frame, window);
   ShowWindow(window, SW_SHOW);
-  // At start the main window comes behind the introduction, not before it.
-  if (IsWindowVisible(owner) == FALSE) {
-    ShowWindow(owner, SW_SHOWNA);
-  }
   ++app.infoWindows;
   EnableWindow(owner, FALSE);
   // On the way on: "始める" on the introduction, "閉じる" on the others.

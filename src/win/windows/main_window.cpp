@@ -27,6 +27,8 @@ constexpr UINT copyNoticeMs = 3000;
 // Makes the controls once the introduction has painted: a timer comes after
 // every paint.
 constexpr UINT_PTR controlsTimer = 3;
+// Menu, place and controls come after the introduction is on the screen.
+constexpr UINT arriveMessage = WM_APP + 5;
 
 RecordTime now() {
   SYSTEMTIME local{};
@@ -186,14 +188,20 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   App& app = frame->app;
   switch (message) {
     case WM_CREATE:
-      // Laid out at the largest scale, up to the monitor's, at which the
-      // whole window fits the work area, and placed inside it.
       app.setWindow(kind, window);
-      SetMenu(window, app.menu());
-      fitWindow(*frame, window,
-                [](const Fit& fit) { return mainWindowOrigin(fit.screen, fit.size, fit.dpi); });
-      SetTimer(window, controlsTimer, USER_TIMER_MINIMUM, nullptr);
       app.session.panel.loadGrid();
+      // The rest once the introduction is on the screen: its nested loop
+      // takes the message.
+      PostMessageW(window, arriveMessage, 0, 0);
+      return 0;
+    case arriveMessage:
+      // Laid out at the largest scale, up to the monitor's, at which the
+      // whole window fits the work area, and placed inside it; shown behind
+      // the introduction; its controls once that has painted.
+      SetMenu(window, app.menu());
+      fitWindow(*frame, window, [](const Fit& fit) { return mainWindowOrigin(fit.screen, fit.size, fit.dpi); });
+      ShowWindow(window, SW_SHOWNA);
+      SetTimer(window, controlsTimer, USER_TIMER_MINIMUM, nullptr);
       return 0;
     case WM_DRAWITEM:
       drawCellItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
