@@ -127,9 +127,9 @@ std::vector<Shown> shownBy(WindowKind kind, const ControlRow& row) {
 }
 
 // Boxes meant to hold more than one line: the first source's address, the
-// third's citation and the three papers wrap by design.
+// third's citation, the three papers and the guideline wrap by design.
 bool holdsTwoLines(WindowKind kind, int id) {
-  return kind == WindowKind::References && (id == 1061 || id == 1065 || (id >= 1096 && id <= 1098));
+  return kind == WindowKind::References && (id == 1061 || id == 1065 || (id >= 1096 && id <= 1099));
 }
 
 // A box that wraps its text: a line naming it when the lines it wraps to at
