@@ -12,7 +12,7 @@ struct AboutLine {
   std::string_view y;  // decimal text
 };
 
-extern const std::array<AboutLine, 18> AboutLines;
+extern const std::array<AboutLine, 19> AboutLines;
 
 // [entry - 1][line - 1]: line 1 the title, line 2 the address or citation.
 inline constexpr std::array<std::array<std::string_view, 2>, 5> ReferenceLines = {{

@@ -177,7 +177,7 @@ constexpr std::array<ControlRow, 15> ppoControls = {{
 }};
 
 constexpr std::array<ControlRow, 1> aboutControls = {{
-    {1059, Button, "閉じる", {250, 457, 100, 26}, pushButton, 0, Close},
+    {1059, Button, "閉じる", {250, 467, 100, 26}, pushButton, 0, Close},
 }};
 
 // Read-only: a source can be selected and copied, never changed.
