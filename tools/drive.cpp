@@ -1,15 +1,16 @@
 // A small helper for the scripts: waits for a window of the program and
 // presses its buttons, since X tools cannot see inside Wine's desktop.
-// Windows are named main, hal, intro, about or references; controls by their
-// role in the program's window tables (option, points, measurement, compute,
-// start, exit, close, hide) and its item and option where it has them.
+// Windows are named main, hal, ppo, intro, about or references; controls by
+// their role in the program's window tables (option, points, measurement,
+// compute, start, exit, close, hide) and its item and option where it has
+// them.
 //   drive wait WINDOW [SECONDS]         exit 0 once the window (or a window of
 //                                       that class) is visible
 //   drive click WINDOW ROLE [ITEM [OPTION]]  a click on that control, with
 //                                       the mouse, as a user gives it
 //   drive set WINDOW ROLE ITEM TEXT     WM_SETTEXT to that control
 //   drive menu COMMAND                  a menu item of the main window: hal,
-//                                       references, about or close
+//                                       ppo, references, about or close
 //   drive close WINDOW                  WM_CLOSE to the window
 //   drive rect WINDOW                   prints the visible window's place on
 //                                       the screen: X Y WIDTH HEIGHT
@@ -61,16 +62,16 @@ std::optional<Value> lookUp(const Name<Value> (&names)[n], const wchar_t* name) 
   return std::nullopt;
 }
 
-constexpr Name<WindowKind> windowNames[] = {{L"main", WindowKind::Main},
-                                            {L"hal", WindowKind::Hal},
-                                            {L"intro", WindowKind::Introduction},
-                                            {L"about", WindowKind::About},
-                                            {L"references", WindowKind::References}};
+constexpr Name<WindowKind> windowNames[] = {
+    {L"main", WindowKind::Main},   {L"hal", WindowKind::Hal},
+    {L"ppo", WindowKind::Ppo},     {L"intro", WindowKind::Introduction},
+    {L"about", WindowKind::About}, {L"references", WindowKind::References}};
 constexpr Name<Role> roleNames[] = {
     {L"option", Role::Option},   {L"points", Role::Points}, {L"measurement", Role::MeasurementBox},
     {L"compute", Role::Compute}, {L"start", Role::Start},   {L"exit", Role::Exit},
     {L"close", Role::Close},     {L"hide", Role::Hide}};
 constexpr Name<tollandra::Command> commandNames[] = {{L"hal", tollandra::Command::ToggleHal},
+                                                     {L"ppo", tollandra::Command::TogglePpo},
                                                      {L"references", tollandra::Command::OpenReferences},
                                                      {L"about", tollandra::Command::OpenAbout},
                                                      {L"close", tollandra::Command::Close}};

@@ -20,7 +20,7 @@ HWND openAboutShowingItsPapersWhole(const Program& program) {
   const RECT page = clientOnScreen(about);
   const int dpi = tollandra::windowDpi(about);
   const RECT papers{page.left, page.top + tollandra::scaled(218, dpi), page.right,
-                    page.top + tollandra::scaled(296, dpi)};
+                    page.top + tollandra::scaled(316, dpi)};
   EXPECT_GT(std::ranges::count_if(capture(papers), isRed), 0);
   EXPECT_EQ(std::ranges::count_if(capture({papers.right - tollandra::scaled(16, dpi), papers.top, papers.right, papers.bottom}), isRed), 0)
       << "a paper runs past the page at " << dpi << " DPI";

@@ -70,8 +70,8 @@ std::wstring resultInks(const Program& program);
 wchar_t inkOf(HWND control);  // 'R', 'B', '-' or '?' as above
 // Ctrl+C, and what it put on the clipboard.
 std::wstring copied(const Program& program);
-// Opens About from the menu and checks that its papers (rows 9 to 12) are
-// painted and end inside the page; the About window.
+// Opens About from the menu and checks that its papers and the guideline
+// (rows 9 to 13) are painted and end inside the page; the About window.
 HWND openAboutShowingItsPapersWhole(const Program& program);
 // Whether the window lies in front of the other one.
 bool inFrontOf(HWND window, HWND other);

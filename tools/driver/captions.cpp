@@ -127,9 +127,28 @@ std::vector<Shown> shownBy(WindowKind kind, const ControlRow& row) {
 }
 
 // Boxes meant to hold more than one line: the first source's address, the
-// third's citation and the three papers wrap by design.
+// third's citation, the three papers and the guideline wrap by design.
 bool holdsTwoLines(WindowKind kind, int id) {
-  return kind == WindowKind::References && (id == 1061 || id == 1065 || (id >= 1096 && id <= 1098));
+  return kind == WindowKind::References && (id == 1061 || id == 1065 || (id >= 1096 && id <= 1099));
+}
+
+// A box that wraps its text: a line naming it when the lines it wraps to at
+// this scale are more than its height shows, as the box itself counts them.
+std::optional<std::string> wrapMisfitOf(HWND parent, HDC dc, WindowKind kind, const ControlRow& row,
+                                        int dpi) {
+  HWND control = GetDlgItem(parent, row.id);
+  RECT area{};
+  SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  const auto lines = static_cast<int>(SendMessageW(control, EM_GETLINECOUNT, 0, 0));
+  const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, before);
+  if (lines * metrics.tmHeight <= area.bottom - area.top) return std::nullopt;
+  std::ostringstream line;
+  line << dpi << " DPI, " << tollandra::windowTable(kind).title << ", " << row.id << " wraps to " << lines
+       << " lines of " << metrics.tmHeight << " px in " << area.bottom - area.top;
+  return line.str();
 }
 
 // One text measured in its control: a line naming it and both sizes when it
@@ -183,7 +202,11 @@ std::vector<std::string> captionMisfits(int dpi, int monitorDpi) {
     tollandra::createControls(parent, table, [&](tollandra::FontKind) { return windowFont.get(); }, dpi);
     HDC dc = GetDC(parent);
     for (const ControlRow& row : table.controls) {
-      if (holdsTwoLines(kind, row.id)) continue;
+      if (holdsTwoLines(kind, row.id)) {
+        if (std::optional<std::string> misfit = wrapMisfitOf(parent, dc, kind, row, dpi))
+          misfits.push_back(std::move(*misfit));
+        continue;
+      }
       for (const Shown& shown : shownBy(kind, row)) {
         if (std::optional<std::string> misfit = misfitOf(parent, dc, kind, row, shown, dpi, monitorDpi)) {
           misfits.push_back(std::move(*misfit));

@@ -4,10 +4,11 @@
 // makes for it, against the client rectangle of a control built from the
 // same table at that scale. An option loses its mark and the gap after it,
 // as Wine's buttons lay them out (12 px at 96 DPI plus 1, then half a "0");
-// a source's box its margins. The cells the program paints or fills (the
-// results, the limit line, the totals, the predictions, the notice of a
-// copy) are measured with the longest texts they can show, each from where
-// it is drawn. The face must have every glyph, so a missing font cannot
+// a source's box its margins. A box meant to wrap must show every line it
+// wraps to, as the box counts them. The cells the program paints or fills
+// (the results, the limit line, the totals, the predictions, the notice of
+// a copy) are measured with the longest texts they can show, each from
+// where it is drawn. The face must have every glyph, so a missing font cannot
 // pass. The points cells and the title picture are left out.
 
 #include <windows.h>

@@ -4,7 +4,7 @@ namespace tollandra {
 
 // The page is drawn line by line at x 40; each y is kept as text, as the
 // page has always been laid out.
-const std::array<AboutLine, 18> AboutLines = {{
+const std::array<AboutLine, 19> AboutLines = {{
     {"●術後間質性肺炎の急性増悪リスクスコア計算ツール", "20"},
     {" 　Tollandra.exe  ver.5.2", "40"},
     {"●免責", "80"},
@@ -19,12 +19,13 @@ const std::array<AboutLine, 18> AboutLines = {{
     {" 　リスクスコア：Sato T, et al. Gen Thorac Cardiovasc Surg 2015;63(3):164-72", "240"},
     {" 　JRS2014・LLN：Kubota M, et al. Respir Investig 2014;52(4):242-250", "260"},
     {" 　HAL スコア：Eur Respir J 2023;61(5):2201634", "280"},
-    {"●注意", "320"},
-    {" 　年齢、身長などには本アプリ独自の入力制限があります。", "340"},
-    {" 　VC基準値は計算式によらず mL 表記としています。", "360"},
-    {" 　本アプリのサポートはありません。", "380"},
-    {"   ", "400"},
-    {"   －－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－", "420"},
+    {" 　ppoFEV1・ppoDLco（ACCP 2013）：Brunelli A, et al. Chest 2013;143(5 Suppl):e166S-e190S", "300"},
+    {"●注意", "340"},
+    {" 　年齢、身長などには本アプリ独自の入力制限があります。", "360"},
+    {" 　VC基準値は計算式によらず mL 表記としています。", "380"},
+    {" 　本アプリのサポートはありません。", "400"},
+    {"   ", "420"},
+    {"   －－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－", "440"},
 }};
 
 }  // namespace tollandra

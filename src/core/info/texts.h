@@ -12,7 +12,7 @@ struct AboutLine {
   std::string_view y;  // decimal text
 };
 
-extern const std::array<AboutLine, 18> AboutLines;
+extern const std::array<AboutLine, 19> AboutLines;
 
 // [entry - 1][line - 1]: line 1 the title, line 2 the address or citation.
 inline constexpr std::array<std::array<std::string_view, 2>, 5> ReferenceLines = {{
@@ -29,9 +29,9 @@ inline constexpr std::array<std::array<std::string_view, 2>, 5> ReferenceLines =
      "https://jrs.or.jp/activities/guidelines/statement/20160721155500.html"},
 }};
 
-// The papers the scores and the JRS2014 limit come from, each one paragraph
-// that its box wraps.
-inline constexpr std::array<std::string_view, 3> PaperLines = {
+// The papers the scores and the JRS2014 limit come from, and the guideline
+// the postoperative judgement follows, each one paragraph that its box wraps.
+inline constexpr std::array<std::string_view, 4> PaperLines = {
     "●Sato T, Kondo H, Watanabe A, et al. A simple risk scoring system for predicting acute exacerbation of "
     "interstitial pneumonia after pulmonary resection in lung cancer patients. Gen Thorac Cardiovasc Surg "
     "2015;63(3):164-172. doi:10.1007/s11748-014-0487-6",
@@ -40,6 +40,10 @@ inline constexpr std::array<std::string_view, 3> PaperLines = {
     "values. Respir Investig 2014;52(4):242-250. doi:10.1016/j.resinv.2014.03.003",
     "●A predictive model for acute exacerbation of idiopathic interstitial pneumonias. Eur Respir J "
     "2023;61(5):2201634. doi:10.1183/13993003.01634-2022",
+    "●Brunelli A, Kim AW, Berger KI, Addrizzo-Harris DJ. Physiologic evaluation of the patient with lung "
+    "cancer being considered for resectional surgery. Diagnosis and management of lung cancer, 3rd ed: "
+    "American College of Chest Physicians evidence-based clinical practice guidelines. Chest "
+    "2013;143(5 Suppl):e166S-e190S.",
 };
 
 // What the main window says after a copy of the record, and when the

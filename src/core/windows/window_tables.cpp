@@ -177,7 +177,7 @@ constexpr std::array<ControlRow, 15> ppoControls = {{
 }};
 
 constexpr std::array<ControlRow, 1> aboutControls = {{
-    {1059, Button, "閉じる", {250, 457, 100, 26}, pushButton, 0, Close},
+    {1059, Button, "閉じる", {250, 467, 100, 26}, pushButton, 0, Close},
 }};
 
 // Read-only: a source can be selected and copied, never changed.
@@ -186,8 +186,8 @@ constexpr std::string_view source(int entry, int line) {
   return ReferenceLines[static_cast<std::size_t>(entry - 1)][static_cast<std::size_t>(line - 1)];
 }
 constexpr std::string_view paper(int entry) { return PaperLines[static_cast<std::size_t>(entry - 6)]; }
-constexpr std::array<ControlRow, 14> referencesControls = {{
-    {1059, Button, "閉じる", {250, 578, 100, 26}, pushButton, 0, Close},
+constexpr std::array<ControlRow, 15> referencesControls = {{
+    {1059, Button, "閉じる", {250, 644, 100, 26}, pushButton, 0, Close},
     {1060, Edit, source(1, 1), {20, 40, 540, 16}, referenceBox, 0, Reference, 1, 1},
     {1061, Edit, source(1, 2), {20, 60, 540, 40}, referenceBox, 0, Reference, 1, 2},
     {1062, Edit, source(2, 1), {20, 120, 540, 16}, referenceBox, 0, Reference, 2, 1},
@@ -198,11 +198,12 @@ constexpr std::array<ControlRow, 14> referencesControls = {{
     {1067, Edit, source(4, 2), {20, 270, 540, 20}, referenceBox, 0, Reference, 4, 2},
     {1068, Edit, source(5, 1), {20, 310, 540, 16}, referenceBox, 0, Reference, 5, 1},
     {1069, Edit, source(5, 2), {20, 330, 540, 20}, referenceBox, 0, Reference, 5, 2},
-    // The papers, each one paragraph in a box of the lines it wraps to (13 px
-    // each at 100 %): three, four and two.
+    // The papers and the guideline, each one paragraph in a box of the lines
+    // it wraps to (13 px each at 100 %): three, four, two and four.
     {1096, Edit, paper(6), {20, 370, 540, 42}, referenceBox, 0, Reference, 6, 1},
     {1097, Edit, paper(7), {20, 432, 540, 56}, referenceBox, 0, Reference, 7, 1},
     {1098, Edit, paper(8), {20, 508, 540, 30}, referenceBox, 0, Reference, 8, 1},
+    {1099, Edit, paper(9), {20, 558, 540, 56}, referenceBox, 0, Reference, 9, 1},
 }};
 
 // clang-format on
@@ -219,7 +220,7 @@ constexpr std::array<WindowTable, 6> windows = {{
     {WindowKind::About, "NORMALDLG", "About_Wnd", "About", popup | caption | sysMenu, 0, 620, 545,
      FontKind::About, aboutControls},
     {WindowKind::References, "NORMALDLG", "Sansyou_Wnd", "参照", popup | caption | sysMenu, exTransparent,
-     600, 648, FontKind::References, referencesControls},
+     600, 714, FontKind::References, referencesControls},
 }};
 
 constexpr std::uint8_t variableModern = 0x32;  // FF_MODERN | VARIABLE_PITCH
