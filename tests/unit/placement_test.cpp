@@ -58,8 +58,9 @@ TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
   EXPECT_EQ(halWindowOrigin(Rect{0, -999, 0, 0}, above, {520, 310}, 96), (Point{60, -499}));
   EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, whole(1920, 1080), {930, 818}, 144), (Point{420, 60}));
   // The postoperative window 60 px right of the main window's left edge and
-  // 200 px below its top, where a HAL window in its place ends 50 px above.
-  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96), (Point{403, 284}));
+  // 200 px below its top, where a HAL window in its place ends 50 px above;
+  // below the HAL window's place where that lies lower: 84 / 2 + 310 = 352.
+  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96), (Point{403, 352}));
   EXPECT_EQ(ppoWindowOrigin(Rect{1000, 500, 0, 0}, screen, {580, 365}, 96), (Point{786, 403}));
   EXPECT_EQ(ppoWindowOrigin(Rect{450, 241, 0, 0}, whole(1920, 1080), {870, 548}, 144), (Point{540, 532}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);

@@ -132,9 +132,10 @@ TEST(AboutPage, NamesThePapersAndThePlainLimitsLineUnderLine) {
       indent + "リスクスコア：Sato T, et al. Gen Thorac Cardiovasc Surg 2015;63(3):164-72",
       indent + "JRS2014・LLN：Kubota M, et al. Respir Investig 2014;52(4):242-250",
       indent + "HAL スコア：Eur Respir J 2023;61(5):2201634",
+      indent + "ppoFEV1・ppoDLco（ACCP 2013）：Brunelli A, et al. Chest 2013;143(5 Suppl):e166S-e190S",
       indent + "年齢、身長などには本アプリ独自の入力制限があります。"};
-  for (std::size_t k : {8u, 9u, 10u, 11u, 13u})
-    EXPECT_EQ(AboutLines[k].text, rows[k == 13 ? 4 : k - 8]) << "row " << k + 1;
+  for (std::size_t k : {8u, 9u, 10u, 11u, 12u, 14u})
+    EXPECT_EQ(AboutLines[k].text, rows[k == 14 ? 5 : k - 8]) << "row " << k + 1;
   EXPECT_EQ(findControl(WindowKind::Introduction, 1052)->caption, "・年齢、身長などには本アプリ独自の入力制限があります。");
   EXPECT_EQ(findControl(WindowKind::Hal, 1003)->caption, "合計点");
   EXPECT_EQ(findControl(WindowKind::Hal, 1014)->caption, "HAL スコア");

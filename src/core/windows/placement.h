@@ -92,8 +92,9 @@ struct Refit {
 [[nodiscard]] Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi);
 
 // The postoperative prediction: 60 px right of the main window's left edge
-// and 200 px below its top, below a HAL window in its own place; inside the
-// work area.
+// and 200 px below its top, or lower, below the HAL window's place, where
+// that reaches further down (a main window near the top of the screen);
+// inside the work area.
 [[nodiscard]] Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi);
 
 }  // namespace tollandra
