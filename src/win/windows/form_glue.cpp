@@ -6,6 +6,7 @@
 #include "win/app/app.h"
 #include "win/build/builder.h"
 #include "win/paint/cell_painter.h"
+#include "win/windows/boxes.h"
 #include "win/windows/focus.h"
 
 namespace tollandra {
@@ -78,6 +79,9 @@ void showWindow(App& app, HWND window, WindowKind kind) {
   }
 }
 
+namespace {
+
+// WM_CTLCOLORSTATIC of a window's lines: a warning in red.
 std::optional<LRESULT> lineColors(const App& app, HWND window, WindowKind kind, WPARAM wParam,
                                   LPARAM lParam) {
   const ControlRow* row = findControl(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
@@ -91,6 +95,24 @@ std::optional<LRESULT> lineColors(const App& app, HWND window, WindowKind kind, 
     SetTextColor(reinterpret_cast<HDC>(wParam), colorRef(lines[line - 1].color));
   }
   return brush;
+}
+
+}  // namespace
+
+std::optional<LRESULT> paintMessage(const App& app, HWND window, WindowKind kind, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWITEM:
+      drawCellItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CTLCOLOREDIT:
+      // A refused entry stays in its box, in red, until it is corrected.
+      return boxColors(app, window, kind, wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+      return lineColors(app, window, kind, wParam, lParam);
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace tollandra

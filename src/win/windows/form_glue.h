@@ -22,8 +22,10 @@ int chooseFromControl(App& app, HWND window, WindowKind kind, const ControlRow& 
 void showSession(App& app);
 void showWindow(App& app, HWND window, WindowKind kind);
 
-// WM_CTLCOLORSTATIC of a window's lines: a warning in red. Nothing for
-// another control.
-std::optional<LRESULT> lineColors(const App& app, HWND window, WindowKind kind, WPARAM wParam, LPARAM lParam);
+// The paint messages of the main window and those the menu shows: a cell's
+// press (WM_DRAWITEM), a refused entry in red, a warning line in red. The
+// answer, or nothing for every other message and control.
+std::optional<LRESULT> paintMessage(const App& app, HWND window, WindowKind kind, UINT message, WPARAM wParam,
+                                    LPARAM lParam);
 
 }  // namespace tollandra

@@ -186,6 +186,9 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
   App& app = frame->app;
+  if (const std::optional<LRESULT> answer = paintMessage(app, window, kind, message, wParam, lParam)) {
+    return *answer;
+  }
   switch (message) {
     case WM_CREATE:
       app.setWindow(kind, window);
@@ -199,24 +202,11 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       // whole window fits the work area, and placed inside it; shown behind
       // the introduction; its controls once that has painted.
       SetMenu(window, app.menu());
-      fitWindow(*frame, window, [](const Fit& fit) { return mainWindowOrigin(fit.screen, fit.size, fit.dpi); });
+      fitWindow(*frame, window,
+                [](const Fit& fit) { return mainWindowOrigin(fit.screen, fit.size, fit.dpi); });
       ShowWindow(window, SW_SHOWNA);
       SetTimer(window, controlsTimer, USER_TIMER_MINIMUM, nullptr);
       return 0;
-    case WM_DRAWITEM:
-      drawCellItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_CTLCOLOREDIT:
-      // A refused entry stays in its box, in red, until it is corrected.
-      if (const std::optional<LRESULT> brush = boxColors(app, window, kind, wParam, lParam)) {
-        return *brush;
-      }
-      break;
-    case WM_CTLCOLORSTATIC:
-      if (const std::optional<LRESULT> brush = lineColors(app, window, kind, wParam, lParam)) {
-        return *brush;
-      }
-      break;
     case WM_TIMER:
       onTimer(app, window, wParam);
       return 0;

@@ -86,6 +86,9 @@ LRESULT SecondaryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   }
   App& app = frame->app;
   const WindowKind kind = frame->kind;
+  if (const std::optional<LRESULT> answer = paintMessage(app, window, kind, message, wParam, lParam)) {
+    return *answer;
+  }
   switch (message) {
     case WM_CREATE:
       app.setWindow(kind, window);
@@ -100,19 +103,6 @@ LRESULT SecondaryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       }
       followActivation(app, window, kind, wParam);
       return 0;
-    case WM_DRAWITEM:
-      drawCellItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_CTLCOLOREDIT:
-      if (const std::optional<LRESULT> brush = boxColors(app, window, kind, wParam, lParam)) {
-        return *brush;
-      }
-      break;
-    case WM_CTLCOLORSTATIC:
-      if (const std::optional<LRESULT> brush = lineColors(app, window, kind, wParam, lParam)) {
-        return *brush;
-      }
-      break;
     case WM_CLOSE:
       // Alt+F4, Esc and the close box hide it: the menu item must always be
       // able to bring it back.
