@@ -98,10 +98,15 @@ LRESULT SecondaryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       showWindow(app, window, kind);
       return 0;
     case WM_ACTIVATE:
+      followActivation(app, window, kind, wParam);
       if (LOWORD(wParam) != WA_INACTIVE) {
         frame->inFront = true;
+        // A refusal of this window's boxes that waited while another program
+        // was in front.
+        if (!app.refusals.empty()) {
+          PostMessageW(app.window(WindowKind::Main), refusalsWaiting, 0, 0);
+        }
       }
-      followActivation(app, window, kind, wParam);
       return 0;
     case WM_CLOSE:
       // Alt+F4, Esc and the close box hide it: the menu item must always be
