@@ -59,10 +59,11 @@ TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
   EXPECT_EQ(infoWindowOrigin(Rect{450, 90, 0, 0}, whole(1920, 1080), {930, 818}, 144), (Point{420, 60}));
   // The postoperative window 60 px right of the main window's left edge and
   // 200 px below its top, where a HAL window in its place ends 50 px above;
-  // below the HAL window's place where that lies lower: 84 / 2 + 310 = 352.
+  // below the HAL window's place where that lies lower: 84 / 2 + 310 = 352,
+  // and at 150 %, with the HAL window's frame scaled too (795 x 466), 0 + 466.
   EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96), (Point{403, 352}));
-  EXPECT_EQ(ppoWindowOrigin(Rect{1000, 500, 0, 0}, screen, {580, 365}, 96), (Point{786, 403}));
-  EXPECT_EQ(ppoWindowOrigin(Rect{450, 241, 0, 0}, whole(1920, 1080), {870, 548}, 144), (Point{540, 532}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{1000, 200, 0, 0}, screen, {580, 365}, 96), (Point{786, 400}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{450, 0, 0, 0}, whole(1920, 1080), {870, 548}, 144), (Point{540, 466}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }
 
@@ -159,17 +160,18 @@ TEST(Keys, EachWindowGuardsItsOwnFocusMovesUntilTheOutermostEnds) {
 }
 
 // The main window at 100 % under a 40-px taskbar (728 px of work area) is
-// 674 x 651 of client in a 6 x 49 frame. A menu bar wrapped to a second row
-// (20 px) grows it to 720; 40 px more would need 740, so it is laid out at
-// 94 DPI instead: 651 x 94 / 96 = 637.4 -> 637, + 89 = 726, and 674 -> 660,
-// + 6 = 666 (95 DPI would need 644 + 89 = 733). A client as asked for
-// changes nothing. The icons: 16 and 32 px at 100 %, 20 and 40 at 125 %, 24
-// and 48 at 150 %, 32 and 64 at 200 %.
+// 674 x 651 of client in a 6 x 49 frame. 40 px short, it would need 740, so
+// it is laid out at 94 DPI instead: 651 x 94 / 96 = 637.4 -> 637, + 89 = 726,
+// and 674 -> 660, + 6 = 666 (95 DPI would need 644 + 89 = 733). Laid out at
+// 94 DPI, a menu bar wrapped to a second row (20 px) grows it to 637 + 69 =
+// 706 at that scale, never the larger one it would fit at now. A client as
+// tall as asked for, or taller, changes nothing. The icons: 16 and 32 px at
+// 100 %, 20 and 40 at 125 %, 24 and 48 at 150 %, 32 and 64 at 200 %.
 TEST(Placement, AShortClientAreaGrowsTheWindowOrTakesASmallerScale) {
   const Screen screen{{0, 0, 1366, 768}, {0, 0, 1366, 728}, 96};
   const Size frame{6, 49};
-  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 651}), (Refit{96, frame, {680, 700}}));
-  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 631}), (Refit{96, {6, 69}, {680, 720}}));
+  EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 661}), (Refit{96, frame, {680, 700}}));
+  EXPECT_EQ(growOrRefit(main(), screen, frame, 94, {660, 617}), (Refit{94, {6, 69}, {666, 706}}));
   EXPECT_EQ(growOrRefit(main(), screen, frame, 96, {674, 611}), (Refit{94, {6, 89}, {666, 726}}));
   const struct {
     int dpi, small, large;

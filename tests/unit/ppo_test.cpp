@@ -64,7 +64,8 @@ std::vector<std::string> linesOf(const PpoResults& results) {
 
 // Worked out with python3 from the published equations, the supplement's
 // splines read at the whole age and ln of the age as entered (45.9 reads row
-// 45). The ranges are inclusive, and both are named when both are left.
+// 45). 2640 mL lies below the limit of 2640.4 that shows as 2640. The ranges
+// are inclusive, and both are named when both are left.
 TEST(Jrs2014Fev1, WorkedPredictionsAndTheRangesOfEachSex) {
   const std::string man = "JRS2014 FEV1：範囲外（男性 ", woman = "JRS2014 FEV1：範囲外（女性 ";
   const struct {
@@ -76,8 +77,8 @@ TEST(Jrs2014Fev1, WorkedPredictionsAndTheRangesOfEachSex) {
       {M, 95, 104, {}, "予測 FEV1 893 mL（JRS2014）", "LLN 646 mL"},
       {F, 93, 94, 800, "予測 FEV1 628 mL（JRS2014）  %FEV1 127.4 %", "LLN 448 mL  z 1.47"},
       {M, 17, 210, 3000, "予測 FEV1 6039 mL（JRS2014）  %FEV1 49.7 %", "LLN 5031 mL  z -4.96  LLN 未満"},
-      {M, 45.9, 165, 2500, "予測 FEV1 3234 mL（JRS2014）  %FEV1 77.3 %", "LLN 2640 mL  z -2.03  LLN 未満"},
-      {F, 60, 155, 2000, "予測 FEV1 2173 mL（JRS2014）  %FEV1 92.0 %", "LLN 1737 mL  z -0.64"},
+      {M, 45.9, 165, 2640, "予測 FEV1 3234 mL（JRS2014）  %FEV1 81.6 %", "LLN 2640 mL  z -1.65  LLN 未満"},
+      {F, 17, 210, 4000, "予測 FEV1 4756 mL（JRS2014）  %FEV1 84.1 %", "LLN 4053 mL  z -1.77  LLN 未満"},
       {M, 95.5, 170, {}, man + "17-95 歳）", ""},
       {F, 93.5, 150, {}, woman + "17-93 歳）", ""},
       {M, 60, 103.9, {}, man + "104-210 cm）", ""},
@@ -95,7 +96,8 @@ TEST(Jrs2014Fev1, WorkedPredictionsAndTheRangesOfEachSex) {
 // predicted 3111 mL, 4 of 19 segments): 60.04 shows 60.0 and is not above
 // 60; 29.96 shows 30.0 and is not below 30; a half of a mL goes up. The ppo
 // %FEV1 is rounded once: FEV1 2366 mL is 76.1 %, and 76.1 × 15/19 would
-// show 60.1.
+// show 60.1. With 3 of the 19 obstructed, 2018 mL is 48.6 % of the
+// prediction in whole mL (48.7 of the unrounded one).
 TEST(ComputePpo, JudgesTheFiguresAsShownAtEachBorder) {
   const struct {
     double fev1, dlco;
@@ -111,7 +113,7 @@ TEST(ComputePpo, JudgesTheFiguresAsShownAtEachBorder) {
       {2400, 37.9, 0, AccpStep::Cpet, "ppoFEV1 1895 mL  ppo%FEV1 60.9 %", "ppo%DLco 29.9 %"},
       {1181, 100, 0, AccpStep::ExerciseTest, "ppoFEV1 932 mL  ppo%FEV1 30.0 %", "ppo%DLco 78.9 %"},
       {1180, 100, 0, AccpStep::Cpet, "ppoFEV1 932 mL  ppo%FEV1 29.9 %", "ppo%DLco 78.9 %"},
-      {2150, 61.3, 3, AccpStep::ExerciseTest, "ppoFEV1 1613 mL  ppo%FEV1 51.8 %", "ppo%DLco 46.0 %"}};
+      {2018, 61.3, 3, AccpStep::ExerciseTest, "ppoFEV1 1514 mL  ppo%FEV1 48.6 %", "ppo%DLco 46.0 %"}};
   for (const auto& c : cases) {
     const PpoResults results = computePpo(figures(M, 60, 170, c.fev1, c.dlco, 4, c.obstructed));
     EXPECT_EQ(results.step, c.step) << c.fev1 << " mL " << c.dlco << " %";
@@ -128,9 +130,8 @@ TEST(ComputePpo, JudgesTheFiguresAsShownAtEachBorder) {
 
 void readAll(Session& s, int sex, const char* age, const char* height, std::array<const char*, 4> ppo) {
   if (sex != 0) s.risk.choose(sexFactor, sex);
-  s.panel.read(Measurement::Age, age);
-  s.panel.read(Measurement::Height, height);
-  for (PpoInput which : allPpoInputs) s.ppo.read(which, ppo[static_cast<std::size_t>(which) - 1]);
+  for (int box = 1; const char* raw : {age, height}) s.readBox(WindowKind::Main, box++, raw);
+  for (int box = 1; box <= 4; ++box) s.readBox(WindowKind::Ppo, box, ppo[static_cast<std::size_t>(box) - 1]);
 }
 
 // The worked example: a man of 60 years, 170 cm, FEV1 2150 mL, %DLco 61.3 %,
@@ -166,7 +167,7 @@ TEST(PpoReport, TheWorkedExampleOnScreenAndInTheRecord) {
   s.panel.read(Measurement::Age, "60");
   EXPECT_EQ(ppoLineView(s, 5), shown[4]);
   s.startNewPatient();
-  EXPECT_EQ(s.ppo.input(Fev1), (PanelInput{0, "****", false}));
+  EXPECT_EQ(s.box(WindowKind::Ppo, 1), (PanelInput{0, "****", false}));
   EXPECT_EQ(ppoRecordLines(s), std::vector<std::string>{});
 }
 
@@ -190,8 +191,8 @@ TEST(PpoReport, TheRecordSaysWhatIsMissingInItsPlace) {
       {0, "60", "170", {"2150", "61.3", "5", ""},
        {segments, "計算条件：性別が未回答のため予測 FEV1 は未計算（60 歳 170 cm）", "FEV1：2150 mL", "ppoFEV1：1584 mL",
         "%DLco：61.3 %、ppo%DLco 45.2 %", none}},
-      {1, "", "1655", {"2150", "", "", ""},
-       {noSegments, "計算条件：年齢が未入力、身長が未入力のため予測 FEV1 は未計算（男性）", "FEV1：2150 mL", noDlco, none}},
+      {1, "60", "1655", {"2150", "", "", ""},
+       {noSegments, "計算条件：身長が未入力のため予測 FEV1 は未計算（男性 60 歳）", "FEV1：2150 mL", noDlco, none}},
       {0, "", "", {"", "", "", "3"},
        {noSegments, "計算条件：性別が未回答、年齢が未入力、身長が未入力のため予測 FEV1 は未計算", noFev1, noDlco, none}},
       {1, "60", "170", {"", "61.3", "5", ""}, {segments, basis, noFev1, "%DLco：61.3 %、ppo%DLco 45.2 %", none}},
@@ -212,7 +213,8 @@ TEST(PpoReport, TheRecordSaysWhatIsMissingInItsPlace) {
 
 // The boxes read as the %VC boxes do; a count is whole, 0 included, and the
 // two counts together at most 19, refused from either box. The obstructed
-// count's empty mark is the 0 it counts as.
+// count's empty mark is the 0 it counts as, and a typed "０" reads as it.
+// Each limit is taken: only the last box read may be refused.
 TEST(PpoPanel, ReadsWholeCountsThatLeaveASegmentAndOtherwiseAsTheVcBoxes) {
   const std::string sum = "切除区域数（閉塞を除く）と閉塞区域数の合計は 19 以下で入力してください。";
   const std::string whole = "の整数で入力してください。";
@@ -223,7 +225,7 @@ TEST(PpoPanel, ReadsWholeCountsThatLeaveASegmentAndOtherwiseAsTheVcBoxes) {
     bool given;
   } cases[] = {
       // clang-format off
-      {{"300", "10", "0", ""}, Obstructed, {0, "0", {}, false}, false},
+      {{"300", "10", "0", "０"}, Obstructed, {0, "0", {}, false}, false},
       {{"6000", "200", "10", "9"}, Obstructed, {9, "9", {}, false}, true},
       {{"", "６１．３", "2.0", "１７"}, Resected, {2, "2", {}, false}, true},
       {{"", "", "10", "10"}, Obstructed, {0, "10", Message{"閉塞区域数の入力", sum}, true}, false},
@@ -240,12 +242,15 @@ TEST(PpoPanel, ReadsWholeCountsThatLeaveASegmentAndOtherwiseAsTheVcBoxes) {
     for (PpoInput which :
          c.last == Resected ? std::array{Fev1, Dlco, Obstructed, Resected} : std::to_array(allPpoInputs))
       reading = panel.read(which, c.ppo[static_cast<std::size_t>(which) - 1]);
+    for (PpoInput w : allPpoInputs) EXPECT_TRUE(w == c.last || !panel.input(w).refused) << c.ppo[0];
     EXPECT_EQ(reading, c.reading) << c.ppo[2] << " " << c.ppo[3];
     EXPECT_EQ(panel.given(c.last), c.given) << c.ppo[2] << " " << c.ppo[3];
   }
   // Limits refused by the %VC boxes' rule, with each box's own words.
   PpoPanel panel;
   for (const auto& [which, raw, limits] : {std::tuple{Fev1, "299", "FEV1 は 300 ～ 6,000 mL で"},
+                                           std::tuple{Fev1, "6001", "FEV1 は 300 ～ 6,000 mL で"},
+                                           std::tuple{Dlco, "9.9", "%DLco は 10 ～ 200 % で"},
                                            std::tuple{Dlco, "200.1", "%DLco は 10 ～ 200 % で"},
                                            std::tuple{Resected, "11", "切除区域数は 0 ～ 10 の整数で"},
                                            std::tuple{Obstructed, "19", "閉塞区域数は 0 ～ 18 の整数で"}}) {
@@ -253,12 +258,14 @@ TEST(PpoPanel, ReadsWholeCountsThatLeaveASegmentAndOtherwiseAsTheVcBoxes) {
     ASSERT_TRUE(reading.refused && reading.message) << raw;
     EXPECT_NE(reading.message->text.find(limits), std::string::npos) << reading.message->text;
   }
-  // A refusal read again unchanged says nothing, until the other count makes
-  // it stand; the program's write-back and an emptied mark are no edits.
+  // A refusal read again unchanged says nothing, until it is edited or the
+  // other count makes it stand; the program's write-back and an emptied mark
+  // are no edits.
   panel.clear();
   panel.read(Obstructed, "10");
   EXPECT_TRUE(panel.read(Resected, "10").message.has_value());
   EXPECT_EQ(panel.read(Resected, "10"), (Reading{0, "10", {}, true}));
+  EXPECT_TRUE(panel.edited(Resected, "1") && panel.read(Resected, "10").message);
   panel.read(Obstructed, "9");
   EXPECT_EQ(panel.read(Resected, "10"), (Reading{10, "10", {}, false}));
   EXPECT_FALSE(panel.edited(Resected, "10") || panel.edited(Fev1, ""));
