@@ -61,9 +61,10 @@ TEST(Placement, EachWindowPlacesItselfByItsScreenOrTheMainWindow) {
   // 200 px below its top, where a HAL window in its place ends 50 px above;
   // below the HAL window's place where that lies lower: 84 / 2 + 310 = 352,
   // and at 150 %, with the HAL window's frame scaled too (795 x 466), 0 + 466.
-  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96), (Point{403, 352}));
-  EXPECT_EQ(ppoWindowOrigin(Rect{1000, 200, 0, 0}, screen, {580, 365}, 96), (Point{786, 400}));
-  EXPECT_EQ(ppoWindowOrigin(Rect{450, 0, 0, 0}, whole(1920, 1080), {870, 548}, 144), (Point{540, 466}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96, {530, 310}), (Point{403, 352}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{343, 84, 0, 0}, screen, {580, 365}, 96, {530, 317}), (Point{403, 359}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{1000, 200, 0, 0}, screen, {580, 365}, 96, {530, 310}), (Point{786, 400}));
+  EXPECT_EQ(ppoWindowOrigin(Rect{450, 0, 0, 0}, whole(1920, 1080), {870, 548}, 144, {795, 466}), (Point{540, 466}));
   EXPECT_EQ(titleScaleFor(120) * 10 + titleScaleFor(144), 12);
 }
 

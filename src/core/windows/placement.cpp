@@ -85,12 +85,9 @@ Point infoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window
                     screen.work);
 }
 
-Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi) {
+Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi, Size hal) {
   // Where the main window lies near the top, the HAL window's place (at
   // half the main window's top) reaches further down than 200 px.
-  const Size frame = standardFrame(WindowKind::Hal);
-  const Size hal =
-      windowSize(windowTable(WindowKind::Hal), dpi, {scaled(frame.width, dpi), scaled(frame.height, dpi)});
   const int halBottom = halWindowOrigin(mainWindow, screen, hal, dpi).y + hal.height;
   return keepInside(
       {mainWindow.left + scaled(60, dpi), std::max(mainWindow.top + scaled(200, dpi), halBottom)}, window,

@@ -94,7 +94,8 @@ struct Refit {
 // The postoperative prediction: 60 px right of the main window's left edge
 // and 200 px below its top, or lower, below the HAL window's place, where
 // that reaches further down (a main window near the top of the screen);
-// inside the work area.
-[[nodiscard]] Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi);
+// inside the work area. hal: the HAL window's size at that scale, with the
+// frame the system draws.
+[[nodiscard]] Point ppoWindowOrigin(const Rect& mainWindow, const Screen& screen, Size window, int dpi, Size hal);
 
 }  // namespace tollandra

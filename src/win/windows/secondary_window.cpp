@@ -23,8 +23,13 @@ constexpr UINT showAgain = WM_APP + 3;
 
 // Where each window opens against the main window.
 Point originOf(WindowKind kind, const Rect& main, const Fit& fit) {
-  return kind == WindowKind::Ppo ? ppoWindowOrigin(main, fit.screen, fit.size, fit.dpi)
-                                 : halWindowOrigin(main, fit.screen, fit.size, fit.dpi);
+  if (kind == WindowKind::Ppo) {
+    // Clear of the HAL window's place with the frame this system draws.
+    const WindowTable& hal = windowTable(WindowKind::Hal);
+    return ppoWindowOrigin(main, fit.screen, fit.size, fit.dpi,
+                           windowSize(hal, fit.dpi, frameOf(hal, fit.screen.dpi)));
+  }
+  return halWindowOrigin(main, fit.screen, fit.size, fit.dpi);
 }
 
 Rect rectOf(HWND window) {
