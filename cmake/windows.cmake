@@ -16,6 +16,7 @@ set(SHELL_SOURCES
   src/win/paint/cell_painter.cpp
   src/win/platform/clipboard.cpp
   src/win/platform/dpi.cpp
+  src/win/platform/subclass.cpp
   src/win/platform/win.cpp
   src/win/windows/boxes.cpp
   src/win/windows/focus.cpp
@@ -52,24 +53,25 @@ function(add_program name)
   target_compile_definitions(${name} PRIVATE ${WIN_DEFINITIONS})
   target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TOLLANDRA_WARNINGS}> $<$<COMPILE_LANGUAGE:CXX>:-municode>)
   target_link_options(${name} PRIVATE -municode ${WIN_LINK_OPTIONS})
-  target_link_libraries(${name} PRIVATE tollandra_core_win comctl32 gdi32 imm32 user32 kernel32)
+  target_link_libraries(${name} PRIVATE tollandra_core_win gdi32 user32 kernel32)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
 add_program(Tollandra)
 add_program(Tollandra-test ${CMAKE_SOURCE_DIR}/src/win/testing/test_hooks.cpp)
 target_compile_definitions(Tollandra-test PRIVATE TOLLANDRA_TEST_HOOKS)
+target_link_libraries(Tollandra-test PRIVATE imm32)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/src/resources")
 
 # The hands of drive.exe and of the end-to-end tests.
 add_library(tollandra_driver STATIC ${CMAKE_SOURCE_DIR}/tools/driver/driver.cpp
   ${CMAKE_SOURCE_DIR}/tools/driver/captions.cpp
   ${CMAKE_SOURCE_DIR}/src/win/build/builder.cpp ${CMAKE_SOURCE_DIR}/src/win/paint/cell_painter.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/platform/dpi.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/platform/dpi.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/subclass.cpp
   ${CMAKE_SOURCE_DIR}/src/win/platform/win.cpp ${CMAKE_SOURCE_DIR}/src/win/platform/clipboard.cpp)
 target_include_directories(tollandra_driver PUBLIC ${CMAKE_SOURCE_DIR}/tools)
 target_compile_definitions(tollandra_driver PRIVATE ${WIN_DEFINITIONS})
 target_compile_options(tollandra_driver PRIVATE ${TOLLANDRA_WARNINGS})
-target_link_libraries(tollandra_driver PUBLIC tollandra_core_win comctl32 gdi32 imm32 user32)
+target_link_libraries(tollandra_driver PUBLIC tollandra_core_win gdi32 imm32 user32)
 
 add_gtest_library(gtest_windows)
 

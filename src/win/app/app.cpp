@@ -3,20 +3,12 @@
 
 #include "win/app/app.h"
 
-// After windows.h, which it needs.
-#include <commctrl.h>
-
 #include "win/app/keyboard.h"
 #include "win/build/builder.h"
 #include "win/windows/windows.h"
 
 namespace tollandra {
 namespace {
-
-void initCommonControls(DWORD classes) {
-  INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), classes};
-  InitCommonControlsEx(&init);
-}
 
 // Each item goes in front of those already there, so the last one of the
 // table comes first and the bar reads in the table's order.
@@ -40,17 +32,9 @@ Menu makeMenu() {
   return menu;
 }
 
-// The program's own icon at a system size, for the class: what the taskbar
-// and Alt+Tab show before a window has set its own. Shared, so the system
-// keeps it.
-HICON classIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
-  return static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(widthMetric),
-                                       GetSystemMetrics(heightMetric), LR_SHARED));
-}
-
-// Every class has the program's icon, large and small, and the system's
-// button-face colour behind it, read whenever it paints, so a change of
-// theme while the program runs repaints it in the new colour.
+// Every class has the system's button-face colour behind it, read whenever
+// it paints, so a change of theme while the program runs repaints it in the
+// new colour. The icons are each window's own, set for its scale.
 void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure) {
   const std::wstring className = wide(name);
   WNDCLASSEXW windowClass{};
@@ -62,8 +46,6 @@ void registerClass(HINSTANCE instance, std::string_view name, WNDPROC procedure)
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = classIcon(instance, SM_CXICON, SM_CYICON);
-  windowClass.hIconSm = classIcon(instance, SM_CXSMICON, SM_CYSMICON);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = className.c_str();
@@ -128,12 +110,12 @@ HWND App::secondaryWindow(WindowKind kind) {
 }
 
 int App::run() {
-  initCommonControls(ICC_WIN95_CLASSES);
+  // No common control is used: the program keeps away from COMCTL32, whose
+  // loading alone would cost a start under Wine some 75 ms.
   menu_ = makeMenu();
   for (const WindowTable& table : windowTables()) {
     registerClass(instance_, table.className, procedureOf(table.kind));
   }
-  initCommonControls(ICC_BAR_CLASSES);
   brushWhite_ = Brush(CreateSolidBrush(RGB(255, 255, 255)));
 
   // The introduction comes first, over the main window, which makes its

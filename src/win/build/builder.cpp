@@ -3,9 +3,6 @@
 
 #include "win/build/builder.h"
 
-// After windows.h, which it needs.
-#include <imm.h>
-
 #include "core/windows/dpi.h"
 #include "win/paint/cell_painter.h"
 #include "win/platform/dpi.h"
@@ -35,6 +32,20 @@ static_assert(style::editReadOnly == ES_READONLY);
 static_assert(style::exDlgModalFrame == WS_EX_DLGMODALFRAME && style::exTransparent == WS_EX_TRANSPARENT);
 static_assert(style::exClientEdge == WS_EX_CLIENTEDGE && style::exControlParent == WS_EX_CONTROLPARENT);
 static_assert(style::exStaticEdge == WS_EX_STATICEDGE);
+
+// ImmAssociateContext, looked up when the first box is made rather than
+// imported: IMM32 would load with the program and lengthen its start.
+void withoutInputMethod(HWND box) {
+  using Associate = HIMC(WINAPI*)(HWND, HIMC);
+  static const auto associate = [] {
+    const HMODULE imm = LoadLibraryW(L"imm32.dll");
+    const FARPROC found = imm != nullptr ? GetProcAddress(imm, "ImmAssociateContext") : nullptr;
+    return reinterpret_cast<Associate>(reinterpret_cast<void (*)()>(found));
+  }();
+  if (associate != nullptr) {
+    associate(box, nullptr);
+  }
+}
 
 const wchar_t* className(ControlClass windowClass) {
   switch (windowClass) {
@@ -102,7 +113,7 @@ void createControls(HWND parent, const WindowTable& table, const FontSource& fon
       // Numbers only: with no input method, no composition can stand in a
       // box that has lost the focus, shown but not yet its text. The
       // thread's own context stays the system's.
-      ImmAssociateContext(control, nullptr);
+      withoutInputMethod(control);
     }
   }
   // The focus is drawn from the start, not only once a key has been pressed:

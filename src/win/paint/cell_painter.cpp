@@ -2,13 +2,11 @@
 
 #include "win/paint/cell_painter.h"
 
-// After windows.h, which it needs.
-#include <commctrl.h>
-
 #include <string>
 
 #include "core/windows/dpi.h"
 #include "win/platform/guarded.h"
+#include "win/platform/subclass.h"
 #include "win/platform/win.h"
 
 namespace tollandra {
@@ -21,10 +19,10 @@ struct Cell {
   int dpi = baseDpi;
 };
 
-constexpr UINT_PTR cellSubclass = 1;
-// Also a property, so the cell's state can be found from outside its
-// procedure (the owner's WM_DRAWITEM, a new view).
+// The cell's state, found from its procedure and from outside it (the
+// owner's WM_DRAWITEM, a new view).
 constexpr const wchar_t* cellProperty = L"Tollandra.Cell";
+constexpr const wchar_t* cellProcedure = L"Tollandra.CellProc";
 
 Cell* cellOf(HWND control) { return static_cast<Cell*>(GetPropW(control, cellProperty)); }
 
@@ -32,8 +30,11 @@ void paintInto(HWND control, HDC dc, const RECT& area, const Cell& cell) {
   paintCell(dc, area, cell.view, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), cell.dpi);
 }
 
-LRESULT CellProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
-  auto* cell = reinterpret_cast<Cell*>(data);
+LRESULT CellProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  Cell* cell = cellOf(control);
+  if (cell == nullptr) {
+    return passOn(control, cellProcedure, message, wParam, lParam);
+  }
   switch (message) {
     case WM_ERASEBKGND:
       return TRUE;  // the paint fills it all
@@ -49,12 +50,11 @@ LRESULT CellProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_
       return 0;
     }
     case WM_NCDESTROY:
-      RemoveWindowSubclass(control, guardedSubclass<CellProc>, cellSubclass);
       RemovePropW(control, cellProperty);
       delete cell;
-      return DefSubclassProc(control, message, wParam, lParam);
+      return passOn(control, cellProcedure, message, wParam, lParam);
     default:
-      return DefSubclassProc(control, message, wParam, lParam);
+      return passOn(control, cellProcedure, message, wParam, lParam);
   }
 }
 
@@ -93,13 +93,8 @@ void paintCell(HDC dc, const RECT& client, const CellView& view, HFONT font, int
 }
 
 void makeCell(HWND control, int dpi) {
-  auto* cell = new Cell{{}, dpi};
-  if (SetWindowSubclass(control, guardedSubclass<CellProc>, cellSubclass,
-                        reinterpret_cast<DWORD_PTR>(cell)) == FALSE) {
-    delete cell;
-    return;
-  }
-  SetPropW(control, cellProperty, cell);
+  SetPropW(control, cellProperty, new Cell{{}, dpi});
+  subclass(control, cellProcedure, guarded<CellProc>);
   setWindowText(control, "");  // the table's caption is never shown
 }
 

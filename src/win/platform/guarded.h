@@ -19,15 +19,4 @@ LRESULT CALLBACK guarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-// The same for a subclass procedure (SetWindowSubclass).
-template <LRESULT (*Procedure)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR)>
-LRESULT CALLBACK guardedSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR data) noexcept {
-  try {
-    return Procedure(window, message, wParam, lParam, id, data);
-  } catch (...) {
-    failFatally();
-  }
-}
-
 }  // namespace tollandra

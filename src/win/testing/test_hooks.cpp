@@ -3,19 +3,19 @@
 
 #include "win/testing/test_hooks.h"
 
-// After windows.h, which they need.
-#include <commctrl.h>
+// After windows.h, which it needs.
 #include <imm.h>
 
 #include "core/windows/window_tables.h"
 #include "win/build/builder.h"
+#include "win/platform/subclass.h"
 
 namespace tollandra::testing {
 namespace {
 
 constexpr const wchar_t* chainProperty = L"Tollandra.Test.Chain";
 constexpr const wchar_t* shortenProperty = L"Tollandra.Test.Shorten";
-constexpr UINT_PTR clickSubclass = 9;
+constexpr const wchar_t* clickProcedure = L"Tollandra.Test.ClickProc";
 
 bool hasInputContext(HWND control) {
   HIMC context = ImmGetContext(control);
@@ -23,12 +23,8 @@ bool hasInputContext(HWND control) {
   return context != nullptr;
 }
 
-LRESULT CALLBACK ClickingOnFocusProc(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                     DWORD_PTR /*data*/) {
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(option, ClickingOnFocusProc, clickSubclass);
-  }
-  const LRESULT result = DefSubclassProc(option, message, wParam, lParam);
+LRESULT CALLBACK ClickingOnFocusProc(HWND option, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = passOn(option, clickProcedure, message, wParam, lParam);
   if (message == WM_SETFOCUS && SendMessageW(option, BM_GETCHECK, 0, 0) == BST_UNCHECKED) {
     SendMessageW(GetParent(option), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
                  reinterpret_cast<LPARAM>(option));
@@ -45,7 +41,7 @@ void setProperty(HWND window, const wchar_t* name, WPARAM value) {
 
 }  // namespace
 
-void clickOnFocus(HWND option) { SetWindowSubclass(option, ClickingOnFocusProc, clickSubclass, 0); }
+void clickOnFocus(HWND option) { subclass(option, clickProcedure, ClickingOnFocusProc); }
 
 void afterInfoWindow(HWND mainWindow) {
   const LPARAM left = propertyOf(mainWindow, chainProperty);

@@ -2,11 +2,9 @@
 
 #include "win/windows/boxes.h"
 
-// After windows.h, which it needs.
-#include <commctrl.h>
-
 #include "win/app/app.h"
 #include "win/build/builder.h"
+#include "win/platform/subclass.h"
 #include "win/windows/focus.h"
 #include "win/windows/form_glue.h"
 #include "win/windows/frame.h"
@@ -14,7 +12,7 @@
 namespace tollandra {
 namespace {
 
-constexpr UINT_PTR boxSubclass = 2;
+constexpr const wchar_t* boxProcedure = L"Tollandra.BoxProc";
 constexpr UINT retryMs = 50;
 
 // Whether the box's selection is one the user made (with the mouse, Shift
@@ -81,7 +79,7 @@ void clearEmptyMark(HWND box) {
 // The boxes take from the keyboard only what a measurement is typed with;
 // anything else is dropped without a beep. They also note who made their
 // selection.
-LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
       if (!acceptsTyped(keptBesideSelection(box), static_cast<char32_t>(wParam))) {
@@ -108,18 +106,15 @@ LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /
       // plain click only places the caret, whatever the gain of the focus
       // selected on the way.
       if (selectsByMouse(box, message, wParam) || (message == WM_KEYDOWN && selectsByKey(wParam))) {
-        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        const LRESULT result = passOn(box, boxProcedure, message, wParam, lParam);
         setUserSelection(box, true);
         return result;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(box, guardedSubclass<BoxProc>, boxSubclass);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(box, message, wParam, lParam);
+  return passOn(box, boxProcedure, message, wParam, lParam);
 }
 
 HWND boxOf(const BoxPlace& place) {
@@ -138,7 +133,7 @@ bool programIsActive() {
 void prepareBoxes(HWND window, WindowKind kind) {
   for (const ControlRow& row : windowTable(kind).controls) {
     if (row.role == Role::MeasurementBox) {
-      SetWindowSubclass(GetDlgItem(window, row.id), guardedSubclass<BoxProc>, boxSubclass, 0);
+      subclass(GetDlgItem(window, row.id), boxProcedure, guarded<BoxProc>);
     }
   }
 }
