@@ -36,7 +36,6 @@ void require(bool condition, const char* what) {
 // prediction 4142 mL and 72.4 %.
 VcPanel patientPanel() {
   VcPanel panel;
-  panel.loadGrid();
   panel.read(Measurement::Age, "60");
   panel.read(Measurement::Height, "170");
   panel.read(Measurement::Vc, "3000");

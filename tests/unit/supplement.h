@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/ppo/fev1.h"
+#include "core/vc/equations.h"
 #include "core/text/convert.h"
 
 namespace tollandra {

@@ -20,10 +20,7 @@ using enum ReferenceEquation;
 constexpr Sex M = Sex::Male;
 constexpr Sex F = Sex::Female;
 
-const Jrs2014Grid& grid() {
-  static const Jrs2014Grid loaded = loadJrs2014Grid();
-  return loaded;
-}
+const Jrs2014Grid& grid() { return builtInJrs2014Grid(); }
 
 // Each range is tested at both bounds, just outside each, and with values
 // no measurement could be; the age is tested before the height, and a

@@ -61,7 +61,7 @@ std::vector<Shown> samplesOf(WindowKind kind, const ControlRow& row) {
   std::vector<Shown> shown;
   switch (row.role) {
     case Role::ResultBox: {
-      static const tollandra::Jrs2014Grid grid = tollandra::loadJrs2014Grid();
+      const tollandra::Jrs2014Grid& grid = tollandra::builtInJrs2014Grid();
       const auto equation = static_cast<tollandra::ReferenceEquation>(row.item);
       for (const auto& [sex, age, height] : {std::tuple{Male, 95.0, 170.0}, std::tuple{Male, 60.0, 100.0},
                                              std::tuple{Female, 60.0, 200.0}, std::tuple{Female, 17.0, 210.0}}) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <span>
 
 #include "core/text/convert.h"
 
@@ -18,7 +19,6 @@ namespace {
 // supplementary Table S2 (FEV1). Men 17 to 95 years, women 17 to 93. The
 // M-spline terms of the same table are values 1 (men) and 2 (women) of the
 // age table, times 10000.
-constexpr int firstSplineAge = 17;
 // clang-format off
 constexpr std::array<double, 79> menSSpline = {
     0.0968119364066631, 0.0905980433353277, 0.0846295213473667, 0.078873344562854,
@@ -77,8 +77,7 @@ struct Fev1Equation {
   double spreadAge = 0;
   double skewness = 1;
   std::size_t cell = 0;  // of the age table
-  const double* splines = nullptr;
-  std::size_t count = 0;
+  std::span<const double> splines;
   Range ages;
   Range heights;
 };
@@ -93,8 +92,7 @@ Fev1Equation equationOf(Sex sex) {
             .spreadAge = 0.2325,
             .skewness = 1,
             .cell = 1,
-            .splines = menSSpline.data(),
-            .count = menSSpline.size(),
+            .splines = menSSpline,
             .ages = {Age, 17, 95},
             .heights = {Height, 104, 210}};
   }
@@ -105,25 +103,14 @@ Fev1Equation equationOf(Sex sex) {
           .spreadAge = 0.2537,
           .skewness = 0.7783,
           .cell = 2,
-          .splines = womenSSpline.data(),
-          .count = womenSSpline.size(),
+          .splines = womenSSpline,
           .ages = {Age, 17, 93},
           .heights = {Height, 94, 210}};
 }
 
-// Written so that NaN fails as well.
-bool within(double x, const Range& range) { return x >= range.lower && x <= range.upper; }
-
 }  // namespace
 
-double jrs2014Fev1SSpline(Sex sex, double age) {
-  const Fev1Equation k = equationOf(sex);
-  const double whole = std::trunc(age) - firstSplineAge;
-  if (!(whole >= 0 && whole < static_cast<double>(k.count))) {
-    return NAN;
-  }
-  return k.splines[static_cast<std::size_t>(whole)];
-}
+double jrs2014Fev1SSpline(Sex sex, double age) { return termOfWholeAge(equationOf(sex).splines, age); }
 
 Fev1Reference jrs2014Fev1(const Jrs2014Grid& grid, Sex sex, double age, double height) {
   const Fev1Equation k = equationOf(sex);
@@ -146,11 +133,6 @@ Fev1Reference jrs2014Fev1(const Jrs2014Grid& grid, Sex sex, double age, double h
       std::exp(k.spreadConstant + k.spreadAge * std::log(age) + jrs2014Fev1SSpline(sex, age));
   reference.curves = Jrs2014Curves{true, median * 1000, variation, k.skewness};
   return reference;
-}
-
-const Jrs2014Grid& builtInJrs2014Grid() {
-  static const Jrs2014Grid grid = loadJrs2014Grid();
-  return grid;
 }
 
 }  // namespace tollandra

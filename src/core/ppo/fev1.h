@@ -24,7 +24,4 @@ Fev1Reference jrs2014Fev1(const Jrs2014Grid& grid, Sex sex, double age, double h
 // table.
 double jrs2014Fev1SSpline(Sex sex, double age);
 
-// The built-in age table, loaded on first use and never changed after.
-const Jrs2014Grid& builtInJrs2014Grid();
-
 }  // namespace tollandra

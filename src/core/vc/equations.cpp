@@ -164,7 +164,8 @@ constexpr Range::Of Height = Range::Of::Height;
 Limits limitsOf(ReferenceEquation equation, Sex sex) {
   switch (equation) {
     case ReferenceEquation::JRS2014:
-      return sex == Sex::Male ? Limits{{Age, 17, 90}, {Height, 104, 210}} : Limits{{Age, 17, 93}, {Height, 94, 210}};
+      return sex == Sex::Male ? Limits{{Age, 17, 90}, {Height, 104, 210}}
+                              : Limits{{Age, 17, 93}, {Height, 94, 210}};
     case ReferenceEquation::JRS2001:
       return Limits{{Age, 20, 100}, {Height, 120, 190}};
     case ReferenceEquation::Baldwin:
@@ -186,9 +187,6 @@ Coefficients coefficientsOf(ReferenceEquation equation, Sex sex) {
   return male ? Coefficients{27.63, 0, 0.112} : Coefficients{21.78, 0, 0.101};
 }
 
-// Written so that NaN fails as well.
-bool within(double x, Range range) { return x >= range.lower && x <= range.upper; }
-
 // The row of a whole age, or rowCount when there is none.
 std::size_t rowOfAge(double age) {
   const double whole = std::trunc(age);
@@ -204,13 +202,12 @@ struct Spread {
   double constant;
   double age;
   double skewness;
-  const double* splines;
-  std::size_t count;
+  std::span<const double> splines;
 };
 
 Spread spreadOf(Sex sex) {
-  return sex == Sex::Male ? Spread{-2.3730, 0.0450, 0.3464, menSSpline.data(), menSSpline.size()}
-                          : Spread{-2.7071, 0.1447, 0.1268, womenSSpline.data(), womenSSpline.size()};
+  return sex == Sex::Male ? Spread{-2.3730, 0.0450, 0.3464, menSSpline}
+                          : Spread{-2.7071, 0.1447, 0.1268, womenSSpline};
 }
 
 }  // namespace
@@ -252,6 +249,11 @@ void parseJrs2014Row(std::string_view rowText, Jrs2014Grid& grid) {
       rest.remove_prefix(end + 1);
     }
   }
+}
+
+const Jrs2014Grid& builtInJrs2014Grid() {
+  static const Jrs2014Grid grid = loadJrs2014Grid();
+  return grid;
 }
 
 Jrs2014Grid loadJrs2014Grid() {
@@ -296,14 +298,18 @@ Prediction predictVc(const Jrs2014Grid& grid, ReferenceEquation equation, Sex se
   return Prediction{true, (k.constant - k.age * age) * height, {}};
 }
 
-double jrs2014SSpline(Sex sex, double age) {
-  const Spread spread = spreadOf(sex);
+// Written so that NaN fails as well.
+bool within(double x, const Range& range) { return x >= range.lower && x <= range.upper; }
+
+double termOfWholeAge(std::span<const double> terms, double age) {
   const double whole = std::trunc(age) - firstSplineAge;
-  if (!(whole >= 0 && whole < static_cast<double>(spread.count))) {
+  if (!(whole >= 0 && whole < static_cast<double>(terms.size()))) {
     return NAN;
   }
-  return spread.splines[static_cast<std::size_t>(whole)];
+  return terms[static_cast<std::size_t>(whole)];
 }
+
+double jrs2014SSpline(Sex sex, double age) { return termOfWholeAge(spreadOf(sex).splines, age); }
 
 Jrs2014Curves jrs2014Curves(const Jrs2014Grid& grid, Sex sex, double age, double height) {
   const Prediction median = predictVc(grid, ReferenceEquation::JRS2014, sex, age, height);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ void parseJrs2014Row(std::string_view rowText, Jrs2014Grid& grid);
 // the ages 17 to 95.
 Jrs2014Grid loadJrs2014Grid();
 
+// That grid, loaded on first use and never changed after: what the %VC and
+// the FEV1 reference read.
+const Jrs2014Grid& builtInJrs2014Grid();
+
 // A range an equation holds for, bounds inclusive: years of age or cm of
 // height.
 struct Range {
@@ -53,9 +58,16 @@ struct Range {
 // "17-90 歳", "104-210 cm".
 std::string rangeText(const Range& range);
 
+// Whether x lies in the range, bounds inclusive; NaN never does.
+bool within(double x, const Range& range);
+
+// The term of the whole age in a table of terms, one a year from 17 (the
+// supplement's S-splines); NaN outside the table.
+double termOfWholeAge(std::span<const double> terms, double age);
+
 struct Prediction {
   bool inRange = false;
-  double ml = 0;  // unrounded; meaningful only when inRange
+  double ml = 0;    // unrounded; meaningful only when inRange
   Range left = {};  // the range the patient lies outside; meaningful only when not inRange
   std::optional<Range> alsoLeft = std::nullopt;  // the height's, when the age is outside as well
 };

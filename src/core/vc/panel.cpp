@@ -18,11 +18,6 @@ constexpr std::string_view askForSex = "性別を選んでください";
 
 VcPanel::VcPanel() { clear(); }
 
-void VcPanel::loadGrid() {
-  grid_ = loadJrs2014Grid();
-  gridLoaded_ = true;
-}
-
 Reading VcPanel::read(Measurement which, std::string_view raw) {
   PanelInput& stored = inputs_[slotOf(which)];
   Reading reading = stored.refused && raw == stored.text ? Reading{0, stored.text, std::nullopt, true}
@@ -99,12 +94,9 @@ bool VcPanel::compute(std::optional<Sex> sex) {
     lowerLimitView_ = CellView{true, white, {{std::string(askForSex), 6, 3, black, white}}};
     return false;
   }
-  if (!gridLoaded_) {
-    loadGrid();
-  }
   basis_ = Basis{*sex, input(Measurement::Age).value, input(Measurement::Height).value,
                  input(Measurement::Vc).value};
-  results_ = computeReferences(grid_, *sex, basis_.age, basis_.height, basis_.vc);
+  results_ = computeReferences(builtInJrs2014Grid(), *sex, basis_.age, basis_.height, basis_.vc);
   for (ReferenceEquation equation : allEquations) {
     views_[slotOf(equation)] = tollandra::resultView(results_.of(equation));
   }

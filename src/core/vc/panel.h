@@ -19,10 +19,6 @@ class VcPanel {
  public:
   VcPanel();
 
-  // Fills the JRS2014 table; once, when the main window is created. A
-  // computation before it loads the table itself rather than read blanks.
-  void loadGrid();
-
   // Reads one box's raw text and keeps the outcome; the caller writes
   // reading.text back into the box and then shows reading.message, if any.
   // A box read without a valid value (blank, no number, refused) empties the
@@ -87,8 +83,6 @@ class VcPanel {
  private:
   void emptyResults();
 
-  Jrs2014Grid grid_;
-  bool gridLoaded_ = false;
   std::array<PanelInput, 3> inputs_;
   std::array<bool, 3> changed_{};  // edited since the box was read
   References results_;

@@ -192,7 +192,6 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       app.setWindow(kind, window);
-      app.session.panel.loadGrid();
       // The rest once the introduction is on the screen: its nested loop
       // takes the message.
       PostMessageW(window, arriveMessage, 0, 0);
