@@ -38,15 +38,10 @@ std::string_view accpStepText(AccpStep step) {
 }
 
 std::string fev1RangesLeft(const PpoResults& results) {
-  std::string text = results.figures.sex == Sex::Male ? "（男性 " : "（女性 ";
   const Fev1Reference& reference = results.reference;
-  if (reference.ageLeft) {
-    text += rangeText(*reference.ageLeft);
-  }
-  if (reference.heightLeft) {
-    text += (reference.ageLeft ? "、" : "") + rangeText(*reference.heightLeft);
-  }
-  return text + "）";
+  const Sex sex = results.figures.sex == Sex::Male ? Sex::Male : Sex::Female;
+  return reference.ageLeft ? rangesLeftText(sex, *reference.ageLeft, reference.heightLeft)
+                           : rangesLeftText(sex, reference.heightLeft.value_or(Range{}), std::nullopt);
 }
 
 PpoResults computePpo(const PpoFigures& figures) {

@@ -147,16 +147,20 @@ std::string formatZ(double z) {
   return text;
 }
 
+std::string rangesLeftText(Sex sex, const Range& left, const std::optional<Range>& alsoLeft) {
+  std::string text = (sex == Sex::Male ? "（男性 " : "（女性 ") + rangeText(left);
+  if (alsoLeft) {
+    text += "、" + rangeText(*alsoLeft);
+  }
+  return text + "）";
+}
+
 std::string resultRecord(ReferenceEquation equation, const EquationResult& result, Sex sex,
                          const LowerLimit& limit) {
   std::string line(equationName(equation));
   line += "：";
   if (result.predictedMl == 0) {
-    line += "範囲外（" + std::string(sex == Sex::Male ? "男性 " : "女性 ") + rangeText(result.left);
-    if (result.alsoLeft) {
-      line += "、" + rangeText(*result.alsoLeft);
-    }
-    return line + "）";
+    return line + "範囲外" + rangesLeftText(sex, result.left, result.alsoLeft);
   }
   line += "%VC " + result.percentText + " %、予測 VC " + NumberToText(result.predictedMl) + " mL";
   if (limit.inRange) {

@@ -54,6 +54,11 @@ std::string formatZ(double z);
 // JRS2014 gives none for the patient.
 CellView lowerLimitView(const LowerLimit& limit);
 
+// The ranges a patient lies outside, named with the sex, as the record and
+// the postoperative window give them: "（女性 17-93 歳）",
+// "（男性 20-100 歳、120-190 cm）".
+std::string rangesLeftText(Sex sex, const Range& left, const std::optional<Range>& alsoLeft);
+
 // The record's line of one equation: "JRS2014：%VC 72.4 %、予測 VC 4142 mL",
 // with the lower limit "、LLN 3424 mL、z -2.72" and "、LLN 未満" when the VC
 // lies below it, given one; "JRS2014：範囲外（女性 17-93 歳）" out of range,
